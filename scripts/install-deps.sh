@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ ninja-build pkg-config
+  libx11-dev libxrandr-dev
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-liberation2 fonts-dejavu-core

@@ -1,0 +1,27 @@
+// Feeds arbitrary bytes to the INI reader and writer: every read must stay
+// inside the text, and a write must keep the document readable.
+#include "app/ini_document.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray content(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    IniDocument document(content);
+    if (document.toBytes() != content)
+        __builtin_trap();  // an untouched document must give back its bytes
+
+    const QByteArrayList sections = document.sectionNames();
+    for (const QByteArray& section : sections) {
+        const auto value = document.value(section, "k");
+        if (value && value->size() > IniMaxValueLength)
+            __builtin_trap();
+    }
+    const QByteArray section = sections.isEmpty() ? QByteArray("S") : sections.front();
+    document.setValue(section, "k", "v");
+    if (IniDocument(document.toBytes()).value(section, "k") != QByteArray("v"))
+        __builtin_trap();
+    document.eraseSection(section);
+    return 0;
+}

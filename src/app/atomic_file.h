@@ -1,0 +1,15 @@
+// Replaces a file's whole content so that a crash at any moment leaves
+// either the old file or the new one, never a half-written one.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+// Writes to a temporary file in the same folder, flushes it to disk and
+// renames it over the target. False when the folder or the file cannot be
+// written (a file without its owner's write permission counts as read-only).
+// beforeRename runs between the flush and the rename (tests use it to stop there).
+bool replaceFileAtomically(const QString& path, const QByteArray& content,
+                           const std::function<void()>& beforeRename = {});

@@ -1,0 +1,110 @@
+#include "app/ini_file.h"
+
+#include "app/app_error.h"
+#include "app/atomic_file.h"
+#include "app/code_page.h"
+#include "app/ini_document.h"
+#include "app/scramble.h"
+
+#include <QFile>
+
+namespace {
+
+std::optional<QByteArray> readFile(const QString& file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return f.readAll();
+}
+
+IniDocument loadDocument(const QString& file)
+{
+    return IniDocument(readFile(file).value_or(QByteArray()));
+}
+
+void saveDocument(const QString& file, const IniDocument& document)
+{
+    if (!replaceFileAtomically(file, document.toBytes()))
+        throw AppError(QStringLiteral("Unable to write to %1").arg(file));
+}
+
+QByteArray readRaw(const QString& file, const QString& section, const QString& key,
+                   const QByteArray& defaultText)
+{
+    if (const auto value = loadDocument(file).value(cp1251::encode(section), cp1251::encode(key)))
+        return *value;
+    QByteArray fallback = defaultText;
+    while (fallback.endsWith(' '))
+        fallback.chop(1);
+    return fallback.left(IniMaxValueLength);
+}
+
+void writeRaw(const QString& file, const QString& section, const QString& key,
+              const QByteArray& value)
+{
+    IniDocument document = loadDocument(file);
+    document.setValue(cp1251::encode(section), cp1251::encode(key), value);
+    saveDocument(file, document);
+}
+
+} // namespace
+
+QString IniReadStr(const QString& file, const QString& section, const QString& key,
+                   const QString& defaultText)
+{
+    return cp1251::decode(readRaw(file, section, key, cp1251::encode(defaultText)));
+}
+
+void IniWriteStr(const QString& file, const QString& section, const QString& key,
+                 const QString& text)
+{
+    writeRaw(file, section, key, cp1251::encode(text));
+}
+
+int IniReadInt(const QString& file, const QString& section, const QString& key, int defaultValue)
+{
+    const QByteArray scrambledDefault = ScrambleText(QByteArray::number(defaultValue));
+    const QByteArray text = readRaw(file, section, key, scrambledDefault);
+    if (text.isEmpty())
+        return defaultValue;
+    return StrToInt(cp1251::decode(ScrambleText(text)));
+}
+
+void IniWriteInt(const QString& file, const QString& section, const QString& key, int value)
+{
+    writeRaw(file, section, key, ScrambleText(QByteArray::number(value)));
+}
+
+void IniEraseSection(const QString& file, const QString& section)
+{
+    IniDocument document = loadDocument(file);
+    if (document.eraseSection(cp1251::encode(section)))
+        saveDocument(file, document);
+}
+
+QStringList IniFileLines(const QString& file)
+{
+    const auto content = readFile(file);
+    if (!content)
+        throw AppError(QStringLiteral("Cannot open file %1").arg(file));
+    QStringList lines;
+    for (const QByteArray& line : IniDocument(*content).lineTexts())
+        lines.append(cp1251::decode(line));
+    return lines;
+}
+
+void IniSectionLines(const QString& file, const QString& section, QStringList& list)
+{
+    const QString header = u'[' + section + u']';
+    bool inside = false;
+    for (const QString& line : IniFileLines(file)) {
+        if (line.startsWith(u'[')) {
+            if (inside)
+                break;
+            inside = line == header;
+        } else if (inside) {
+            list.append(line);
+        }
+    }
+}

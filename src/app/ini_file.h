@@ -1,0 +1,24 @@
+// The game's INI files (tulip.lst, tulip.dat, tulip.ini): each operation
+// reads the file afresh, does one read or write and, for a write, replaces
+// the file whole. Texts on disk are in code page 1251.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+QString IniReadStr(const QString& file, const QString& section, const QString& key,
+                   const QString& defaultText);
+// Throws AppError "Unable to write to <file>" when the file cannot be written.
+void IniWriteStr(const QString& file, const QString& section, const QString& key,
+                 const QString& text);
+// Integers are kept as scrambled decimal text.
+int IniReadInt(const QString& file, const QString& section, const QString& key, int defaultValue);
+void IniWriteInt(const QString& file, const QString& section, const QString& key, int value);
+void IniEraseSection(const QString& file, const QString& section);
+// Appends the lines of the section whose header is exactly "[section]"
+// (letter case counts). Throws AppError "Cannot open file <file>" when the
+// file cannot be read.
+void IniSectionLines(const QString& file, const QString& section, QStringList& list);
+
+// The whole file as its lines (a CR, an LF or a CR LF ends a line).
+QStringList IniFileLines(const QString& file);

@@ -1,0 +1,76 @@
+#include "app/settings_store.h"
+
+#include "app/app_error.h"
+#include "app/atomic_file.h"
+#include "app/code_page.h"
+#include "app/ini_document.h"
+#include "app/scramble.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <optional>
+
+namespace {
+
+std::optional<QString> readValue(const QString& file, const QString& section, const QString& key)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const auto value =
+        IniDocument(f.readAll()).value(cp1251::encode(section), cp1251::encode(key));
+    if (!value)
+        return std::nullopt;
+    return cp1251::decode(*value);
+}
+
+} // namespace
+
+SettingsStore::SettingsStore(QString file)
+    : m_file(std::move(file))
+{
+}
+
+QString SettingsStore::ReadSettingStr(const QString& section, const QString& key,
+                                      const QString& defaultText) const
+{
+    return readValue(m_file, section, key).value_or(defaultText);
+}
+
+int SettingsStore::ReadSettingInt(const QString& section, const QString& key,
+                                  int defaultValue) const
+{
+    const auto text = readValue(m_file, section, key);
+    return text ? StrToIntDef(*text, defaultValue) : defaultValue;
+}
+
+bool SettingsStore::ReadSettingBool(const QString& section, const QString& key,
+                                    bool defaultValue) const
+{
+    return ReadSettingInt(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+void SettingsStore::WriteSettingStr(const QString& section, const QString& key,
+                                    const QString& text)
+{
+    if (!QDir().mkpath(QFileInfo(m_file).absolutePath()))
+        throw AppError(QStringLiteral("Failed to create key %1").arg(section));
+    QFile f(m_file);
+    IniDocument document(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
+    f.close();
+    document.setValue(cp1251::encode(section), cp1251::encode(key), cp1251::encode(text));
+    if (!replaceFileAtomically(m_file, document.toBytes()))
+        throw AppError(QStringLiteral("Failed to set data for '%1'").arg(key));
+}
+
+void SettingsStore::WriteSettingInt(const QString& section, const QString& key, int value)
+{
+    WriteSettingStr(section, key, QString::number(value));
+}
+
+void SettingsStore::WriteSettingBool(const QString& section, const QString& key, bool value)
+{
+    WriteSettingStr(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}

@@ -1,0 +1,10 @@
+// The real wait: a nested event loop that keeps the windows painting but
+// takes no input and runs none of the game's timer ticks until it is over.
+#pragma once
+
+#include "platform/waiter.h"
+
+class EventLoopWaiter : public Waiter {
+public:
+    void wait(int milliseconds) override;
+};

@@ -1,0 +1,9 @@
+// The wall clock of this computer.
+#pragma once
+
+#include "platform/clock.h"
+
+class SystemClock : public Clock {
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};

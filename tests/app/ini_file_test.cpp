@@ -1,0 +1,188 @@
+// The INI files must read and write exactly as the Windows profile functions
+// do, so files written by either side stay valid for the other.
+#include "app/app_error.h"
+#include "app/atomic_file.h"
+#include "app/code_page.h"
+#include "app/ini_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+class IniFileTest : public ::testing::Test {
+protected:
+    QString path(const QString& name = QStringLiteral("tulip.lst")) const
+    {
+        return m_dir.filePath(name);
+    }
+    void writeBytes(const QByteArray& bytes, const QString& name = QStringLiteral("tulip.lst"))
+    {
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray readBytes(const QString& name = QStringLiteral("tulip.lst")) const
+    {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(IniFileTest, MissingFileSectionOrKeyGivesTheDefaultWithoutTrailingSpaces)
+{
+    EXPECT_EQ(IniReadStr(path(), "A", "k", "def  "), "def");
+    writeBytes("[A]\r\nk=1\r\n");
+    EXPECT_EQ(IniReadStr(path(), "B", "k", "x"), "x");
+    EXPECT_EQ(IniReadStr(path(), "A", "other", " x"), " x");
+    EXPECT_EQ(IniReadInt(path(), "A", "other", 7), 7);
+}
+
+TEST_F(IniFileTest, ReadingTrimsUnquotesAndMatchesNamesWithoutRegardToCase)
+{
+    writeBytes(cp1251::encode(QStringLiteral(
+        "  [ Вася ]  \n\tКлюч =  \"в кавычках\"  \r;k=comment\rk = a=b;c\r\n"
+        "q='x\"\n[вася]\nk=second section\n")));
+    EXPECT_EQ(IniReadStr(path(), "ВАСЯ", "ключ", ""), "в кавычках");
+    EXPECT_EQ(IniReadStr(path(), "вася", "K", ""), "a=b;c");
+    EXPECT_EQ(IniReadStr(path(), "вася", "q", ""), "'x\"");
+}
+
+TEST_F(IniFileTest, KeyWithEmptyValueReadsEmptyAndLinesBeforeAnySectionAreUnreachable)
+{
+    writeBytes("orphan=1\r\n[S]\r\nempty=\r\nnovalue\r\n");
+    EXPECT_EQ(IniReadStr(path(), "S", "empty", "def"), "");
+    EXPECT_EQ(IniReadStr(path(), "S", "novalue", "def"), "def");
+    EXPECT_EQ(IniReadStr(path(), "", "orphan", "def"), "def");
+}
+
+TEST_F(IniFileTest, ValuesAndDefaultsAreCutAt2047Characters)
+{
+    writeBytes("[S]\r\nlong=" + QByteArray(3000, 'x') + "\r\n");
+    EXPECT_EQ(IniReadStr(path(), "S", "long", "").size(), 2047);
+    EXPECT_EQ(IniReadStr(path(), "S", "none", QString(2100, u'y')).size(), 2047);
+}
+
+TEST_F(IniFileTest, WritingKeepsEveryUntouchedLineByteForByte)
+{
+    const QByteArray before = "; header comment\n[A]\nfirst = 1\n\n;c\n[B]\r\nKey=old\r\nz=9";
+    writeBytes(before);
+    IniWriteStr(path(), "b", "key", "new");
+    EXPECT_EQ(readBytes(), "; header comment\n[A]\nfirst = 1\n\n;c\n[B]\r\nKey=new\r\nz=9");
+    IniWriteStr(path(), "A", "second", "2");
+    EXPECT_EQ(readBytes(),
+              "; header comment\n[A]\nfirst = 1\nsecond=2\r\n\n;c\n[B]\r\nKey=new\r\nz=9");
+    IniWriteStr(path(), "C", "k", "v");
+    EXPECT_EQ(readBytes(), "; header comment\n[A]\nfirst = 1\nsecond=2\r\n\n;c\n[B]\r\nKey="
+                           "new\r\nz=9\r\n[C]\r\nk=v\r\n");
+}
+
+TEST_F(IniFileTest, WritingCreatesAMissingFileInCodePage1251)
+{
+    IniWriteStr(path(), QStringLiteral("Игрок"), QStringLiteral("Место"), QStringLiteral("Москва"));
+    EXPECT_EQ(readBytes(), cp1251::encode(QStringLiteral("[Игрок]\r\nМесто=Москва\r\n")));
+}
+
+TEST_F(IniFileTest, LineBreaksInAWrittenValueCannotSplitTheFile)
+{
+    IniWriteStr(path(), "S", "k", "one\r\n[Other]\ntwo");
+    EXPECT_EQ(IniReadStr(path(), "S", "k", ""), "one  [Other] two");
+    EXPECT_EQ(IniReadStr(path(), "Other", "k", "none"), "none");
+}
+
+TEST_F(IniFileTest, ScrambledIntegersRoundTripAndAreNotPlainDigits)
+{
+    IniWriteInt(path(), "S", "n", -10);
+    const QByteArray stored = readBytes();
+    EXPECT_FALSE(stored.contains("-10"));
+    const QByteArray value = stored.mid(stored.indexOf("n=") + 2, 3);
+    for (const char c : value) {
+        EXPECT_GT(static_cast<unsigned char>(c), 0x20);
+        EXPECT_NE(c, '"');
+        EXPECT_NE(c, '\'');
+    }
+    EXPECT_EQ(stored, "[S]\r\nn=" + value + "\r\n");
+    EXPECT_EQ(IniReadInt(path(), "S", "n", 0), -10);
+    for (const int n : {0, 7, 123456789, -2147483647 - 1, 2147483647}) {
+        IniWriteInt(path(), "S", "n", n);
+        EXPECT_EQ(IniReadInt(path(), "S", "n", 0), n);
+    }
+}
+
+TEST_F(IniFileTest, EmptyIntegerGivesTheDefaultAndGarbageIsAnError)
+{
+    writeBytes("[S]\r\nempty=\r\nplain=123\r\n");
+    EXPECT_EQ(IniReadInt(path(), "S", "empty", 42), 42);
+    try {
+        IniReadInt(path(), "S", "plain", 0);
+        FAIL() << "unscrambled digits are no valid scrambled integer";
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.text(), "'khi' is not a valid integer value");
+    }
+}
+
+TEST_F(IniFileTest, SectionLinesNeedTheExactHeaderAndKeepEmptyLines)
+{
+    writeBytes("[common]\r\nlower\r\n[COMMON]\r\n{\\rtf1\r\n\r\nline=2\r\n[F1]\r\nnext\r\n");
+    QStringList lines{"kept"};
+    IniSectionLines(path(), "COMMON", lines);
+    EXPECT_EQ(lines, QStringList({"kept", "{\\rtf1", "", "line=2"}));
+    QStringList none;
+    IniSectionLines(path(), "Common", none);
+    EXPECT_TRUE(none.isEmpty());
+}
+
+TEST_F(IniFileTest, SectionLinesOfAMissingFileIsAFileError)
+{
+    QStringList lines;
+    try {
+        IniSectionLines(path("tulip.dat"), "F1", lines);
+        FAIL();
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.text(), "Cannot open file " + path("tulip.dat"));
+    }
+}
+
+TEST_F(IniFileTest, ErasingASectionRemovesOnlyItsHeaderAndKeys)
+{
+    writeBytes("[A]\r\na=1\r\n[B]\r\n;note\r\nb=2\r\n\r\n[C]\r\nc=3\r\n[B]\r\nb=again\r\n");
+    IniEraseSection(path(), "b");
+    EXPECT_EQ(readBytes(), "[A]\r\na=1\r\n\r\n[C]\r\nc=3\r\n[B]\r\nb=again\r\n");
+    EXPECT_EQ(IniReadStr(path(), "B", "b", ""), "again");
+}
+
+TEST_F(IniFileTest, AnUnwritableFileIsAnErrorAndStaysUnchanged)
+{
+    writeBytes("[S]\r\nk=1\r\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(path()).constData(), 0444), 0);
+    try {
+        IniWriteStr(path(), "S", "k", "2");
+        FAIL();
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.text(), "Unable to write to " + path());
+    }
+    EXPECT_EQ(readBytes(), "[S]\r\nk=1\r\n");
+
+    const QString inFile = path() + "/below.lst";
+    EXPECT_THROW(IniWriteInt(inFile, "S", "k", 1), AppError);
+}
+
+TEST_F(IniFileTest, ACrashBeforeTheRenameLeavesTheOldFileWhole)
+{
+    writeBytes("[S]\r\nk=old\r\n");
+    const QString file = path();
+    EXPECT_EXIT(replaceFileAtomically(file, "[S]\r\nk=new\r\n", [] { _exit(3); }),
+                ::testing::ExitedWithCode(3), "");
+    EXPECT_EQ(readBytes(), "[S]\r\nk=old\r\n");
+    EXPECT_EQ(IniReadStr(file, "S", "k", ""), "old");
+}
+
+} // namespace
