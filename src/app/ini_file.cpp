@@ -18,21 +18,10 @@ std::optional<QByteArray> readFile(const QString& file)
     return f.readAll();
 }
 
-IniDocument loadDocument(const QString& file)
-{
-    return IniDocument(readFile(file).value_or(QByteArray()));
-}
-
-void saveDocument(const QString& file, const IniDocument& document)
-{
-    if (!replaceFileAtomically(file, document.toBytes()))
-        throw AppError(QStringLiteral("Unable to write to %1").arg(file));
-}
-
-QByteArray readRaw(const QString& file, const QString& section, const QString& key,
+QByteArray readRaw(const IniDocument& document, const QString& section, const QString& key,
                    const QByteArray& defaultText)
 {
-    if (const auto value = loadDocument(file).value(cp1251::encode(section), cp1251::encode(key)))
+    if (const auto value = document.value(cp1251::encode(section), cp1251::encode(key)))
         return *value;
     QByteArray fallback = defaultText;
     while (fallback.endsWith(' '))
@@ -43,17 +32,41 @@ QByteArray readRaw(const QString& file, const QString& section, const QString& k
 void writeRaw(const QString& file, const QString& section, const QString& key,
               const QByteArray& value)
 {
-    IniDocument document = loadDocument(file);
+    IniDocument document = IniLoad(file);
     document.setValue(cp1251::encode(section), cp1251::encode(key), value);
-    saveDocument(file, document);
+    IniSave(file, document);
 }
 
 } // namespace
 
+IniDocument IniLoad(const QString& file) { return IniDocument(readFile(file).value_or(QByteArray())); }
+
+void IniSave(const QString& file, const IniDocument& document)
+{
+    if (!replaceFileAtomically(file, document.toBytes()))
+        throw AppError(QStringLiteral("Unable to write to %1").arg(file));
+}
+
+QString IniReadStr(const IniDocument& document, const QString& section, const QString& key,
+                   const QString& defaultText)
+{
+    return cp1251::decode(readRaw(document, section, key, cp1251::encode(defaultText)));
+}
+
+int IniReadInt(const IniDocument& document, const QString& section, const QString& key,
+               int defaultValue)
+{
+    const QByteArray scrambledDefault = ScrambleText(QByteArray::number(defaultValue));
+    const QByteArray text = readRaw(document, section, key, scrambledDefault);
+    if (text.isEmpty())
+        return defaultValue;
+    return StrToInt(cp1251::decode(ScrambleText(text)));
+}
+
 QString IniReadStr(const QString& file, const QString& section, const QString& key,
                    const QString& defaultText)
 {
-    return cp1251::decode(readRaw(file, section, key, cp1251::encode(defaultText)));
+    return IniReadStr(IniLoad(file), section, key, defaultText);
 }
 
 void IniWriteStr(const QString& file, const QString& section, const QString& key,
@@ -64,11 +77,7 @@ void IniWriteStr(const QString& file, const QString& section, const QString& key
 
 int IniReadInt(const QString& file, const QString& section, const QString& key, int defaultValue)
 {
-    const QByteArray scrambledDefault = ScrambleText(QByteArray::number(defaultValue));
-    const QByteArray text = readRaw(file, section, key, scrambledDefault);
-    if (text.isEmpty())
-        return defaultValue;
-    return StrToInt(cp1251::decode(ScrambleText(text)));
+    return IniReadInt(IniLoad(file), section, key, defaultValue);
 }
 
 void IniWriteInt(const QString& file, const QString& section, const QString& key, int value)
@@ -78,9 +87,9 @@ void IniWriteInt(const QString& file, const QString& section, const QString& key
 
 void IniEraseSection(const QString& file, const QString& section)
 {
-    IniDocument document = loadDocument(file);
+    IniDocument document = IniLoad(file);
     if (document.eraseSection(cp1251::encode(section)))
-        saveDocument(file, document);
+        IniSave(file, document);
 }
 
 QStringList IniFileLines(const QString& file)

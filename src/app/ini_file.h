@@ -3,6 +3,8 @@
 // the file whole. Texts on disk are in code page 1251.
 #pragma once
 
+#include "app/ini_document.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +21,15 @@ void IniEraseSection(const QString& file, const QString& section);
 // (letter case counts). Throws AppError "Cannot open file <file>" when the
 // file cannot be read.
 void IniSectionLines(const QString& file, const QString& section, QStringList& list);
+
+// For passes over many sections: the file loaded once (a missing file is an
+// empty one), read like the file itself, and saved whole.
+IniDocument IniLoad(const QString& file);
+void IniSave(const QString& file, const IniDocument& document);
+QString IniReadStr(const IniDocument& document, const QString& section, const QString& key,
+                   const QString& defaultText);
+int IniReadInt(const IniDocument& document, const QString& section, const QString& key,
+               int defaultValue);
 
 // The whole file as its lines (a CR, an LF or a CR LF ends a line).
 QStringList IniFileLines(const QString& file);
