@@ -1,0 +1,10 @@
+// The about box: the splash window with the program's own version facts,
+// kept for six seconds in which the player's clicks wait.
+#pragma once
+
+#include "platform/system_facts.h"
+
+class QIcon;
+class Waiter;
+
+void showAboutBox(const QIcon& icon, const SystemFacts& facts, Waiter& waiter);
