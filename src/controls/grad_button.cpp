@@ -2,24 +2,13 @@
 
 #include "controls/bevel.h"
 #include "controls/gradient_bands.h"
-#include "controls/qt_rgb.h"
+#include "controls/qt_paint.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
-
-namespace {
-
-void fillArea(QPainter& painter, const PixelRect& area, const QColor& color) {
-    if (!area.isEmpty()) {
-        painter.fillRect(area.left, area.top, area.right - area.left, area.bottom - area.top,
-                         color);
-    }
-}
-
-} // namespace
 
 TGradButton::TGradButton(QWidget* parent)
     : QWidget(parent) {
@@ -123,7 +112,7 @@ void TGradButton::paintEvent(QPaintEvent*) {
     const QColor& lowerRight = m_pressed ? m_faceColor : m_shadowColor;
     const PixelRect inner = PixelRect{0, 0, width(), height()}.shrunk(m_borderWidth);
     for (const BevelStroke& stroke : bevelStrokes(inner, m_bevelWidth)) {
-        fillArea(painter, stroke.area, stroke.upperLeft ? upperLeft : lowerRight);
+        fillPixelRect(painter, stroke.area, stroke.upperLeft ? upperLeft : lowerRight);
     }
     // One line drawn as it is: no mnemonic, no background behind the letters.
     painter.setPen(m_fontColor);

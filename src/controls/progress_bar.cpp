@@ -2,7 +2,7 @@
 
 #include "controls/bevel.h"
 #include "controls/pie_shape.h"
-#include "controls/qt_rgb.h"
+#include "controls/qt_paint.h"
 
 #include <QImage>
 #include <QPainter>
@@ -14,13 +14,6 @@ namespace {
 const QColor ButtonShadow{0x80, 0x80, 0x80};
 const QColor ButtonHighlight{0xFF, 0xFF, 0xFF};
 const QColor ActiveCaption{0x00, 0x00, 0x80};
-
-void fillArea(QPainter& painter, const PixelRect& area, const QColor& color) {
-    if (!area.isEmpty()) {
-        painter.fillRect(area.left, area.top, area.right - area.left, area.bottom - area.top,
-                         color);
-    }
-}
 
 } // namespace
 
@@ -129,22 +122,22 @@ QImage QzProgressBar::render() const {
 
 void QzProgressBar::drawFrame(QPainter& painter) const {
     for (const BevelStroke& stroke : bevelStrokes({0, 0, width(), height()}, 1)) {
-        fillArea(painter, stroke.area, stroke.upperLeft ? ButtonShadow : ButtonHighlight);
+        fillPixelRect(painter, stroke.area, stroke.upperLeft ? ButtonShadow : ButtonHighlight);
     }
 }
 
 void QzProgressBar::drawWin95(QPainter& painter) const {
     for (const PixelRect& block : win95Blocks(width(), height(), m_orientation, m_range)) {
-        fillArea(painter, block, ActiveCaption);
+        fillPixelRect(painter, block, ActiveCaption);
     }
 }
 
 void QzProgressBar::drawIntensity(QPainter& painter) const {
     for (const IntensityBlock& block : intensityBlocks(width(), height(), m_orientation, m_range)) {
         const RaisedBlockLayers layers = raisedBlockLayers(block.area);
-        fillArea(painter, layers.highlight, Qt::white);
-        fillArea(painter, layers.shadow, Qt::black);
-        fillArea(painter, layers.face, toQColor(block.color));
+        fillPixelRect(painter, layers.highlight, Qt::white);
+        fillPixelRect(painter, layers.shadow, Qt::black);
+        fillPixelRect(painter, layers.face, toQColor(block.color));
     }
 }
 

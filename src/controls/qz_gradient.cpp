@@ -1,7 +1,7 @@
 #include "controls/qz_gradient.h"
 
 #include "controls/background_gradient.h"
-#include "controls/qt_rgb.h"
+#include "controls/qt_paint.h"
 
 #include <QPainter>
 #include <QWidget>
