@@ -61,6 +61,8 @@ void BalloonToolTips::hideBalloon() {
         m_balloon->hide();
 }
 
-void installBalloonToolTips(QApplication& app) {
-    app.installEventFilter(new BalloonToolTips(&app));
+BalloonToolTips& installBalloonToolTips(QApplication& app) {
+    auto* toolTips = new BalloonToolTips(&app);
+    app.installEventFilter(toolTips);
+    return *toolTips;
 }

@@ -31,4 +31,5 @@ private:
     QTimer m_hideTimer;
 };
 
-void installBalloonToolTips(QApplication& app);
+// Puts the balloons in place of the desktop's tips for the whole game.
+BalloonToolTips& installBalloonToolTips(QApplication& app);
