@@ -38,15 +38,20 @@ Signal handClap(double colourHz, std::uint32_t seed) {
 
 Signal whoosh(double seconds, double fromHz, double toHz) {
     NoiseSource noise(21);
-    BiquadFilter air(FilterKind::BandPass, fromHz, 2.5);
+    // Two filters in a row, so that the air has a colour and not just a tint over a hiss.
+    BiquadFilter air(FilterKind::BandPass, fromHz, 2.0);
+    BiquadFilter colour(FilterKind::BandPass, fromHz, 2.0);
     Signal out(sampleCount(seconds));
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double progress = timeOf(i) / seconds;
-        if (i % 16 == 0)
-            air.tune(fromHz * std::pow(toHz / fromHz, progress), 2.5);
+        if (i % 16 == 0) {
+            const double centre = fromHz * std::pow(toHz / fromHz, progress);
+            air.tune(centre, 2.0);
+            colour.tune(centre, 2.0);
+        }
         // Swells towards the end of its run and is gone quickly.
         const double level = std::pow(std::sin(std::numbers::pi * std::pow(progress, 1.6)), 2);
-        out[i] = static_cast<float>(level) * air.process(noise.next());
+        out[i] = static_cast<float>(level) * colour.process(air.process(noise.next()));
     }
     return out;
 }
