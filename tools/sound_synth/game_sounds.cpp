@@ -8,7 +8,7 @@
 namespace {
 constexpr double kFull = 0.89;  // -1 dB: the big moments
 constexpr double kMedium = 0.7; // what accompanies the player's own actions
-constexpr double kSoft = 0.45;  // the click of every answer
+constexpr double kSoft = 0.45;  // the click of every answer, and the dense buzzer
 
 constexpr std::array<GameSound, 16> kGameSounds{{
     {"begin", openingSting, kFull},
@@ -22,8 +22,8 @@ constexpr std::array<GameSound, 16> kGameSounds{{
     {"ugadal", guessedArpeggio, kFull},
     {"winner", winnerFanfare, kFull},
     {"summa", milestoneChime, kFull},
-    {"false", losingTrombone, kFull},
-    {"oshibka", wrongBuzzer, kMedium},
+    {"false", losingTrombone, kMedium},
+    {"oshibka", wrongBuzzer, kSoft},
     {"stoptime", timeUpClock, kFull},
     {"true", banknoteCoins, kMedium},
     {"zvonok", phoneRing, kMedium},

@@ -33,7 +33,7 @@ StereoMix openingSting() {
 StereoMix firstQuestionGong() {
     // Two strikes of the same gong heard from either side give it its breadth.
     StereoMix mix(3.6);
-    const double hz = noteHz("C2");
+    const double hz = noteHz("F2");
     mix.add(gong(hz, 3.5), 0.0, 0.5, -0.3);
     mix.add(gong(hz * 1.004, 3.5), 0.0, 0.5, 0.3);
     mix.add(boom(0.8), 0.0, 0.35);

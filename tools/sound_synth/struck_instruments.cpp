@@ -75,19 +75,19 @@ Signal bell(double hz, double seconds) {
 
 Signal gong(double hz, double seconds) {
     const std::array<Partial, 19> partials{{
-        {1.00, 1.00, 0.30 * seconds, 0.004}, {1.00, 0.50, 0.27 * seconds, 0.004, 0.45},
-        {1.47, 0.55, 0.22 * seconds, 0.010}, {1.98, 0.60, 0.20 * seconds, 0.020, -0.3},
-        {2.43, 0.50, 0.18 * seconds, 0.040}, {2.92, 0.45, 0.16 * seconds, 0.060, 0.7},
-        {3.55, 0.40, 0.15 * seconds, 0.080}, {4.17, 0.35, 0.14 * seconds, 0.100},
-        {4.86, 0.30, 0.13 * seconds, 0.120}, {5.61, 0.26, 0.12 * seconds, 0.150},
-        {6.43, 0.22, 0.11 * seconds, 0.170}, {7.31, 0.18, 0.10 * seconds, 0.190},
-        {8.62, 0.15, 0.09 * seconds, 0.210}, {10.1, 0.12, 0.08 * seconds, 0.230},
-        {12.3, 0.09, 0.07 * seconds, 0.250}, {15.7, 0.06, 0.06 * seconds, 0.250},
-        {19.4, 0.05, 0.05 * seconds, 0.250}, {23.9, 0.04, 0.045 * seconds, 0.250},
-        {29.3, 0.03, 0.04 * seconds, 0.250},
+        {1.00, 1.00, 0.30 * seconds, 0.004}, {1.00, 0.50, 0.30 * seconds, 0.004, 0.45},
+        {1.47, 0.55, 0.28 * seconds, 0.010}, {1.98, 0.60, 0.28 * seconds, 0.020, -0.3},
+        {2.43, 0.50, 0.26 * seconds, 0.040}, {2.92, 0.45, 0.26 * seconds, 0.060, 0.7},
+        {3.55, 0.40, 0.25 * seconds, 0.080}, {4.17, 0.35, 0.25 * seconds, 0.100},
+        {4.86, 0.30, 0.24 * seconds, 0.120}, {5.61, 0.26, 0.24 * seconds, 0.150},
+        {6.43, 0.22, 0.22 * seconds, 0.170}, {7.31, 0.18, 0.22 * seconds, 0.190},
+        {8.62, 0.15, 0.21 * seconds, 0.210}, {10.1, 0.12, 0.21 * seconds, 0.230},
+        {12.3, 0.09, 0.20 * seconds, 0.250}, {15.7, 0.06, 0.20 * seconds, 0.250},
+        {19.4, 0.05, 0.19 * seconds, 0.250}, {23.9, 0.04, 0.19 * seconds, 0.250},
+        {29.3, 0.03, 0.18 * seconds, 0.250},
     }};
     Signal out = withStrike(additiveTone(hz, partials, seconds), strike(0.03, 400.0, 14), 0.8f);
-    mixInto(out, shimmer(seconds), 0.0, 0.06f);
+    mixInto(out, shimmer(seconds), 0.0, 0.4f);
     return out;
 }
 
