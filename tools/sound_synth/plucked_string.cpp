@@ -3,6 +3,7 @@
 #include "sound_synth/biquad_filter.h"
 #include "sound_synth/noise_source.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -31,6 +32,7 @@ Signal pluckedString(double hz, double seconds, double brightness) {
     };
     for (std::size_t i = burst; i < out.size(); ++i)
         out[i] = kLossPerPass * 0.5f * (delayed(i) + delayed(i - 1));
-    fadeOut(out, 0.01);
+    // At the end of the note the player's hand damps the string.
+    fadeOut(out, std::min(0.1, seconds / 4.0));
     return out;
 }

@@ -119,10 +119,10 @@ StereoMix advertJingle() {
     }};
     constexpr std::array<std::string_view, 3> tonic{"A3", "C4", "F4"};
     constexpr std::array<std::string_view, 3> dominant{"Bb3", "C4", "E4"};
-    StereoMix mix(3.0);
+    StereoMix mix(3.2);
     for (const Beat& beat : melody) {
         const double hz = noteHz(beat.note);
-        const double ring = std::max(0.3, eighth * beat.length * 1.5);
+        const double ring = std::max(0.3, eighth * beat.length * 1.2);
         mix.add(marimba(hz, ring), beat.at * eighth, 0.35, -0.15);
         mix.add(glockenspiel(2.0 * hz, ring), beat.at * eighth, 0.08, 0.25);
     }
