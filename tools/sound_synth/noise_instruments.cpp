@@ -92,14 +92,12 @@ Signal cymbal(double seconds) {
 }
 
 Signal boom(double seconds) {
+    Oscillator skin(Waveform::Sine);
     Signal out(sampleCount(seconds));
-    double phase = 0.0;
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = timeOf(i);
         const double hz = 42.0 + 70.0 * std::exp(-t / 0.06);
-        phase += hz / kSampleRate;
-        out[i] = static_cast<float>(std::exp(-t / (0.3 * seconds)) *
-                                    std::sin(2.0 * std::numbers::pi * phase));
+        out[i] = static_cast<float>(std::exp(-t / (0.3 * seconds))) * skin.next(hz);
     }
     mixInto(out, decayingNoise(0.02, 0.004, BiquadFilter(FilterKind::LowPass, 1500.0, 0.7), 51),
             0.0, 0.3f);

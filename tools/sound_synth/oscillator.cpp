@@ -39,9 +39,6 @@ float Oscillator::next(double frequency) {
         value = (m_phase < 0.5 ? 1.0 : -1.0) + polyBlep(m_phase, step) - polyBlep(half, step);
         break;
     }
-    case Waveform::Triangle:
-        value = 1.0 - 4.0 * std::abs(m_phase - 0.5);
-        break;
     }
     m_phase += step;
     m_phase -= std::floor(m_phase);

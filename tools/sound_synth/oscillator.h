@@ -2,7 +2,7 @@
 // square are band-limited, so that high notes do not fold back into harsh whistles.
 #pragma once
 
-enum class Waveform { Sine, Saw, Square, Triangle };
+enum class Waveform { Sine, Saw, Square };
 
 class Oscillator {
 public:

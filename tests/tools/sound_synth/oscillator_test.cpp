@@ -18,7 +18,7 @@ Signal run(Oscillator oscillator, double hz, double seconds) {
 class OscillatorWave : public testing::TestWithParam<Waveform> {};
 
 std::string waveName(const testing::TestParamInfo<Waveform>& info) {
-    constexpr const char* names[] = {"Sine", "Saw", "Square", "Triangle"};
+    constexpr const char* names[] = {"Sine", "Saw", "Square"};
     return names[static_cast<int>(info.param)];
 }
 } // namespace
@@ -48,8 +48,7 @@ TEST_P(OscillatorWave, HasNoOffset) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Oscillator, OscillatorWave,
-                         testing::Values(Waveform::Sine, Waveform::Saw, Waveform::Square,
-                                         Waveform::Triangle),
+                         testing::Values(Waveform::Sine, Waveform::Saw, Waveform::Square),
                          waveName);
 
 // The start phase places the first sample: a sine a quarter into its cycle is at its top.
