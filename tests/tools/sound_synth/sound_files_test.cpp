@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <numeric>
+#include <ostream>
 
 namespace {
 struct Expected {
@@ -15,6 +16,10 @@ struct Expected {
     double shortest; // seconds
     double longest;
 };
+
+void PrintTo(const Expected& expected, std::ostream* out) {
+    *out << expected.name;
+}
 
 class SoundFile : public testing::TestWithParam<Expected> {
 protected:
