@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPainterPathStroker>
 #include <QScreen>
 #include <QToolTip>
 
@@ -11,8 +12,14 @@ const QColor BalloonColour(0xFF, 0xFF, 0x00);
 const QColor ShadowColour(0x40, 0x40, 0x40);
 const QColor TextColour(0x00, 0x00, 0x00);
 
-QRegion regionOf(const QPainterPath& path) {
-    return QRegion(path.toFillPolygon().toPolygon(), Qt::WindingFill);
+// The balloon, its shadow and the soft fringe of their edges.
+QRegion maskFor(const QPainterPath& outline) {
+    QPainterPath covered =
+        outline.united(outline.translated(BalloonShadowOffset, BalloonShadowOffset));
+    QPainterPathStroker fringe;
+    fringe.setWidth(2);
+    covered = covered.united(fringe.createStroke(covered));
+    return QRegion(covered.toFillPolygon().toPolygon(), Qt::WindingFill);
 }
 
 } // namespace
@@ -33,8 +40,7 @@ void BalloonTip::showText(const QString& text, QPoint mousePosition) {
     setFixedSize(m_shape.size);
     // Without a compositor a translucent window would show its corners: the
     // mask cuts them off.
-    setMask(regionOf(m_shape.outline) +
-            regionOf(m_shape.outline.translated(BalloonShadowOffset, BalloonShadowOffset)));
+    setMask(maskFor(m_shape.outline));
     move(mousePosition - m_shape.tip);
     show();
     update();

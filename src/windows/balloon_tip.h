@@ -16,6 +16,7 @@ public:
     void showText(const QString& text, QPoint mousePosition);
 
     const QString& text() const { return m_text; }
+    const BalloonShape& shape() const { return m_shape; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

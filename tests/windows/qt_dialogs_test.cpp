@@ -1,0 +1,206 @@
+#include "windows/qt_dialogs.h"
+
+#include "modal_answer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// What the player saw in a message box.
+struct SeenBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+    Qt::TextFormat format = Qt::AutoText;
+};
+
+SeenBox look(QMessageBox& box) {
+    SeenBox seen{box.windowTitle(), box.text(), box.icon(), {}, box.textFormat()};
+    for (QAbstractButton* button : box.buttons())
+        seen.buttons << button->text();
+    return seen;
+}
+
+QMessageBox& asBox(QWidget& modal) {
+    auto* box = qobject_cast<QMessageBox*>(&modal);
+    EXPECT_NE(box, nullptr);
+    return *box;
+}
+
+QAbstractButton* buttonTitled(QMessageBox& box, const QString& text) {
+    for (QAbstractButton* button : box.buttons())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+
+// Shows a box through `show` and closes it with its OK button.
+SeenBox seenOkBox(const std::function<void(QtDialogs&)>& show) {
+    SeenBox seen;
+    whenModalShows([&](QWidget& modal) {
+        QMessageBox& box = asBox(modal);
+        seen = look(box);
+        box.button(QMessageBox::Ok)->click();
+    });
+    QtDialogs dialogs;
+    show(dialogs);
+    return seen;
+}
+
+} // namespace
+
+TEST(QtDialogs, InfoIsTitledInformationWithInformationIconAndOk) {
+    const SeenBox seen = seenOkBox([](QtDialogs& d) { d.info(QStringLiteral("Игра окончена")); });
+    EXPECT_EQ(seen.title, QStringLiteral("Информация"));
+    EXPECT_EQ(seen.text, QStringLiteral("Игра окончена"));
+    EXPECT_EQ(seen.icon, QMessageBox::Information);
+    EXPECT_EQ(seen.buttons, QStringList{QStringLiteral("OK")});
+}
+
+TEST(QtDialogs, ErrorIsTitledErrorWithCriticalIconAndOk) {
+    const SeenBox seen = seenOkBox([](QtDialogs& d) { d.error(QStringLiteral("Нет денег")); });
+    EXPECT_EQ(seen.title, QStringLiteral("Ошибка"));
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+    EXPECT_EQ(seen.buttons, QStringList{QStringLiteral("OK")});
+}
+
+TEST(QtDialogs, RuntimeErrorIsTitledWithTheGameAndClosedWithFullStop) {
+    const SeenBox seen = seenOkBox(
+        [](QtDialogs& d) { d.runtimeError(QStringLiteral("Cannot open file TULIP.DBF")); });
+    EXPECT_EQ(seen.title, QStringLiteral("Zambrel"));
+    EXPECT_EQ(seen.text, QStringLiteral("Cannot open file TULIP.DBF."));
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+}
+
+// "\r" breaks the line, alone or before "\n"; markup in a name stays text.
+TEST(QtDialogs, CarriageReturnBreaksTheLineAndMarkupStaysText) {
+    const SeenBox seen =
+        seenOkBox([](QtDialogs& d) { d.info(QStringLiteral("Игрок <b>Иван</b>\rбаланс\r\n100")); });
+    EXPECT_EQ(seen.text, QStringLiteral("Игрок <b>Иван</b>\nбаланс\n100"));
+    EXPECT_EQ(seen.format, Qt::PlainText);
+}
+
+TEST(QtDialogs, BoxGivesTheMouseBackItsArrow) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    bool arrowInBox = false;
+    whenModalShows([&](QWidget& modal) {
+        arrowInBox = QApplication::overrideCursor() == nullptr;
+        asBox(modal).button(QMessageBox::Ok)->click();
+    });
+    QtDialogs().error(QStringLiteral("x"));
+    EXPECT_TRUE(arrowInBox);
+}
+
+TEST(QtDialogs, AskYesNoOffersOnlyYesAndNo) {
+    SeenBox seen;
+    whenModalShows([&](QWidget& modal) {
+        QMessageBox& box = asBox(modal);
+        seen = look(box);
+        buttonTitled(box, QStringLiteral("Нет"))->click();
+    });
+    EXPECT_FALSE(QtDialogs().askYesNo(QStringLiteral("Сыграем ещё?")));
+    EXPECT_EQ(seen.title, QStringLiteral("Вопрос"));
+    EXPECT_EQ(seen.icon, QMessageBox::Question);
+    seen.buttons.sort();
+    EXPECT_EQ(seen.buttons, QStringList({QStringLiteral("Да"), QStringLiteral("Нет")}));
+}
+
+// Escape and the window's close button leave the question standing.
+TEST(QtDialogs, AskYesNoCannotBeClosedWithoutAnAnswer) {
+    bool openAfterEscape = false;
+    bool openAfterClose = false;
+    whenModalShows([&](QWidget& modal) {
+        QMessageBox& box = asBox(modal);
+        QTest::keyClick(&box, Qt::Key_Escape);
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &box,
+                        Qt::Key_Escape);
+        openAfterEscape = box.isVisible();
+        box.close();
+        openAfterClose = box.isVisible();
+        buttonTitled(box, QStringLiteral("Да"))->click();
+    });
+    EXPECT_TRUE(QtDialogs().askYesNo(QStringLiteral("Сыграем ещё?")));
+    EXPECT_TRUE(openAfterEscape);
+    EXPECT_TRUE(openAfterClose);
+}
+
+TEST(QtDialogs, InputTextGivesTheTypedText) {
+    QString caption;
+    QString prompt;
+    whenModalShows([&](QWidget& modal) {
+        auto& input = dynamic_cast<QInputDialog&>(modal);
+        caption = input.windowTitle();
+        prompt = input.labelText();
+        input.setTextValue(QStringLiteral("Пётр"));
+        input.accept();
+    });
+    EXPECT_EQ(QtDialogs().inputText(QStringLiteral("Новая игра"), QStringLiteral("Ваше имя:"),
+                                    QStringLiteral("Иван")),
+              QStringLiteral("Пётр"));
+    EXPECT_EQ(caption, QStringLiteral("Новая игра"));
+    EXPECT_EQ(prompt, QStringLiteral("Ваше имя:"));
+}
+
+TEST(QtDialogs, InputTextGivesTheDefaultBackOnCancel) {
+    QString offered;
+    QStringList buttons;
+    whenModalShows([&](QWidget& modal) {
+        auto& input = dynamic_cast<QInputDialog&>(modal);
+        offered = input.textValue();
+        for (const QPushButton* button : input.findChildren<QPushButton*>())
+            buttons << button->text();
+        input.findChild<QLineEdit*>()->setText(QStringLiteral("Пётр"));
+        input.reject();
+    });
+    EXPECT_EQ(QtDialogs().inputText(QStringLiteral("Новая игра"), QStringLiteral("Ваше имя:"),
+                                    QStringLiteral("Иван")),
+              QStringLiteral("Иван"));
+    EXPECT_EQ(offered, QStringLiteral("Иван"));
+    buttons.sort();
+    EXPECT_EQ(buttons, QStringList({QStringLiteral("OK"), QStringLiteral("Отмена")}));
+}
+
+TEST(QtDialogs, OpenFileOffersOneFilterInTheFolderAndGivesTheChosenFile) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QFile pack(folder.filePath(QStringLiteral("faq01.dbf")));
+    ASSERT_TRUE(pack.open(QIODevice::WriteOnly));
+    pack.close();
+    QStringList filters;
+    QString shownFolder;
+    QString title;
+    whenModalShows([&](QWidget& modal) {
+        auto& dialog = dynamic_cast<QFileDialog&>(modal);
+        filters = dialog.nameFilters();
+        shownFolder = dialog.directory().absolutePath();
+        title = dialog.windowTitle();
+        dialog.selectFile(pack.fileName());
+        QMetaObject::invokeMethod(&dialog, "accept");
+    });
+    const QString chosen =
+        QtDialogs().openFile(QStringLiteral("Добавить вопросы"), QStringLiteral("Вопросы"),
+                             QStringLiteral("faq??.dbf"), folder.path());
+    EXPECT_EQ(QFileInfo(chosen).canonicalFilePath(), QFileInfo(pack).canonicalFilePath());
+    EXPECT_EQ(filters, QStringList{QStringLiteral("Вопросы (faq??.dbf)")});
+    EXPECT_EQ(shownFolder, QDir(folder.path()).absolutePath());
+    EXPECT_EQ(title, QStringLiteral("Добавить вопросы"));
+}
+
+TEST(QtDialogs, OpenFileGivesNothingOnCancel) {
+    whenModalShows([](QWidget& modal) { dynamic_cast<QFileDialog&>(modal).reject(); });
+    EXPECT_EQ(QtDialogs().openFile(QStringLiteral("Добавить вопросы"), QStringLiteral("Вопросы"),
+                                   QStringLiteral("faq??.dbf"), QDir::tempPath()),
+              QString());
+}
