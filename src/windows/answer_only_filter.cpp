@@ -5,8 +5,7 @@
 #include <QMessageBox>
 
 AnswerOnlyFilter::AnswerOnlyFilter(QMessageBox& box)
-    : QObject(&box)
-    , m_box(box) {
+    : m_box(box) {
     box.installEventFilter(this);
 }
 

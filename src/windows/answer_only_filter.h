@@ -1,5 +1,5 @@
 // Keeps a question box open until one of its buttons answers it: Escape and
-// the window's close button do nothing.
+// the window's close button do nothing. It must not outlive the box.
 #pragma once
 
 #include <QObject>

@@ -54,7 +54,7 @@ bool QtDialogs::askYesNo(const QString& text) {
                     QMessageBox::Yes | QMessageBox::No);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
     box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
-    new AnswerOnlyFilter(box);
+    const AnswerOnlyFilter onlyAnswers(box);
     prepareBox(box, text);
     box.exec();
     return box.clickedButton() == box.button(QMessageBox::Yes);
