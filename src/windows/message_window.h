@@ -14,6 +14,9 @@ public:
     MessageWindow(const QString& caption, const QString& text, const QColor& background,
                   const QColor& textColour);
 
+    const QString& text() const { return m_text; }
+    const QColor& textColour() const { return m_textColour; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
