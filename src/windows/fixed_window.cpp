@@ -10,7 +10,11 @@ FixedWindow::FixedWindow(const QString& caption)
 }
 
 QFont FixedWindow::dialogFont(int pointSize) {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    // Liberation Sans keeps the lines as narrow as the dialog font they were
+    // laid out for, where that font itself is missing.
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize((pointSize * 96 + 36) / 72);
     return font;

@@ -20,10 +20,7 @@ QWidget* messageWindow() {
 }
 
 QFontMetrics messageMetrics() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(15); // 11 points on a 96-dpi screen
-    return QFontMetrics(font);
+    return QFontMetrics(FixedWindow::dialogFont(11));
 }
 
 struct ShownMessage {
