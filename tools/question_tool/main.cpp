@@ -1,0 +1,102 @@
+// zambrel-questions: the authors' tool for the question table. It builds the
+// table from a question sheet, dumps a table back to a sheet and checks that
+// a table is fit to ship.
+#include "app/app_error.h"
+#include "question_checker.h"
+#include "question_dumper.h"
+#include "question_sheet.h"
+#include "question_table_writer.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int Ok = 0;
+constexpr int Failed = 1;
+constexpr int Usage = 2;
+
+const char UsageText[] =
+    "Usage:\n"
+    "  zambrel-questions build QUESTIONS.tsv OUT.dbf\n"
+    "      Make a new question table from a question sheet (UTF-8, tab-separated,\n"
+    "      header line: level question A B C D right). Nothing is written when\n"
+    "      any line is refused.\n"
+    "  zambrel-questions dump [--all] TABLE.dbf\n"
+    "      Write the table's active questions as a question sheet to standard\n"
+    "      output; --all adds deleted ones, marked \"*\" in a last column.\n"
+    "  zambrel-questions check TABLE.dbf\n"
+    "      Count the active questions of each level; fail when a level has none\n"
+    "      or a record is malformed.\n"
+    "  zambrel-questions --help\n"
+    "Exit status: 0 done, 1 failed, 2 wrong usage.\n";
+
+void print(std::FILE* stream, const QByteArray& text) {
+    std::fwrite(text.constData(), 1, size_t(text.size()), stream);
+}
+
+QByteArray readSheet(const QString& path) {
+    QFile file(path);
+    if (!file.exists())
+        throw AppError(QStringLiteral("Cannot find file %1").arg(path));
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+    return file.readAll();
+}
+
+int build(const QString& sheetPath, const QString& tablePath) {
+    QuestionTableWriter::Write(tablePath, QuestionSheet::Parse(readSheet(sheetPath)),
+                               QDateTime::currentDateTime());
+    return Ok;
+}
+
+int dump(const QString& tablePath, bool withDeleted) {
+    print(stdout, QuestionDumper::Dump(tablePath, withDeleted));
+    return Ok;
+}
+
+int check(const QString& tablePath) {
+    const QuestionCheckReport report = QuestionChecker::Check(tablePath);
+    QByteArray counts = "level\tquestions\n";
+    for (int level = 1; level < int(report.questionsPerLevel.size()); ++level)
+        counts += QByteArray::number(level) + '\t' +
+                  QByteArray::number(report.questionsPerLevel[level]) + '\n';
+    print(stdout, counts);
+    for (const QString& problem : report.problems)
+        print(stderr, (problem + u'\n').toUtf8());
+    return report.passed() ? Ok : Failed;
+}
+
+int run(const QStringList& args) {
+    if (args.size() == 1 && args[0] == QStringLiteral("--help")) {
+        print(stdout, UsageText);
+        return Ok;
+    }
+    if (args.size() == 3 && args[0] == QStringLiteral("build"))
+        return build(args[1], args[2]);
+    if (args.size() == 2 && args[0] == QStringLiteral("dump"))
+        return dump(args[1], false);
+    if (args.size() == 3 && args[0] == QStringLiteral("dump") && args[1] == QStringLiteral("--all"))
+        return dump(args[2], true);
+    if (args.size() == 2 && args[0] == QStringLiteral("check"))
+        return check(args[1]);
+    print(stderr, UsageText);
+    return Usage;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    try {
+        return run(args);
+    } catch (const AppError& error) {
+        print(stderr, "zambrel-questions: " + (error.text() + u'\n').toUtf8());
+        return Failed;
+    }
+}

@@ -1,0 +1,21 @@
+// Checks a question table before it ships: every level from 1 to 15 needs an
+// active question, and every active record a level, a right answer from 1
+// to 4 and texts that decode to printable characters.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+struct QuestionCheckReport {
+    std::array<int, 16> questionsPerLevel{}; // index 1 to 15
+    QStringList problems;
+
+    bool passed() const { return problems.isEmpty(); }
+};
+
+class QuestionChecker {
+public:
+    static QuestionCheckReport Check(const QString& path);
+};
