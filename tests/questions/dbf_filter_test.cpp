@@ -1,6 +1,6 @@
 // The level filter expression.
 #include "app/app_error.h"
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 #include "questions/dbf_filter.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The decimal text of numeric fields.
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 #include "questions/dbf_number.h"
 
 #include <gtest/gtest.h>

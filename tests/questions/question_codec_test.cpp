@@ -1,6 +1,6 @@
 // The stored form of question texts.
 #include "app/code_page.h"
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 #include "questions/question_codec.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/app_error.h"
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 #include "questions/dbf_table.h"
 
 #include <QFileInfo>
