@@ -1,7 +1,7 @@
 // The level filter expression.
 #include "app/app_error.h"
-#include "support/qt_printers.h"
 #include "questions/dbf_filter.h"
+#include "support/qt_printers.h"
 
 #include <gtest/gtest.h>
 

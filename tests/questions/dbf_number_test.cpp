@@ -1,6 +1,6 @@
 // The decimal text of numeric fields.
-#include "support/qt_printers.h"
 #include "questions/dbf_number.h"
+#include "support/qt_printers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The stored form of question texts.
 #include "app/code_page.h"
-#include "support/qt_printers.h"
 #include "questions/question_codec.h"
+#include "support/qt_printers.h"
 
 #include <gtest/gtest.h>
 

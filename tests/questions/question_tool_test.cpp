@@ -1,0 +1,124 @@
+// The authors' tool as they run it: build, dump and check, their outputs and
+// exit codes.
+#include "app/code_page.h"
+#include "questions/question_codec.h"
+#include "support/qt_printers.h"
+#include "table_maker.h"
+
+#include <QFile>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString dataFile(const QString& name) {
+    return QString::fromLocal8Bit(qgetenv("ZAMBREL_TEST_DATA")) + "/questions/" + name;
+}
+
+struct ToolRun {
+    int exitCode;
+    QByteArray out;
+    QByteArray err;
+};
+
+ToolRun tool(const QStringList& args) {
+    QProcess process;
+    process.start(QString::fromLocal8Bit(qgetenv("ZAMBREL_BUILD_DIR")) + "/zambrel-questions",
+                  args);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+TEST(QuestionTool, BuildThenDumpGivesTheSheetBackByteForByte) {
+    QTemporaryDir dir;
+    const QString table = dir.filePath("TULIP.DBF");
+    ASSERT_EQ(tool({"build", dataFile("sample.tsv"), table}).exitCode, 0);
+    const ToolRun dump = tool({"dump", table});
+    EXPECT_EQ(dump.exitCode, 0);
+    EXPECT_EQ(dump.out, readAll(dataFile("sample.tsv")));
+}
+
+TEST(QuestionTool, DumpAllMatchesTheKnownGoodSheetWithDeletedMarks) {
+    const ToolRun dump = tool({"dump", "--all", dataFile("sample_deleted.dbf")});
+    EXPECT_EQ(dump.exitCode, 0);
+    EXPECT_EQ(dump.out, readAll(dataFile("sample_deleted_all.tsv")));
+}
+
+TEST(QuestionTool, DumpLeavesDeletedQuestionsOut) {
+    const ToolRun dump = tool({"dump", dataFile("sample_deleted.dbf")});
+    EXPECT_EQ(dump.out.count('\n'), readAll(dataFile("sample.tsv")).count('\n') - 2);
+}
+
+TEST(QuestionTool, RefusedSheetWritesNothing) {
+    QTemporaryDir dir;
+    const QString sheet = dir.filePath("bad.tsv");
+    writeAll(sheet, readAll(dataFile("sample.tsv")) + "16\tq\ta\tb\tc\td\tA\n");
+    const QString table = dir.filePath("TULIP.DBF");
+    const ToolRun fresh = tool({"build", sheet, table});
+    EXPECT_EQ(fresh.exitCode, 1);
+    EXPECT_TRUE(fresh.err.contains("line 19: level '16'")) << fresh.err.toStdString();
+    EXPECT_FALSE(QFile::exists(table));
+
+    writeAll(table, "players' table");
+    EXPECT_EQ(tool({"build", sheet, table}).exitCode, 1);
+    EXPECT_EQ(readAll(table), "players' table");
+}
+
+TEST(QuestionTool, CheckCountsTheQuestionsOfEachLevel) {
+    QTemporaryDir dir;
+    const QString table = dir.filePath("TULIP.DBF");
+    ASSERT_EQ(tool({"build", dataFile("sample.tsv"), table}).exitCode, 0);
+    const ToolRun check = tool({"check", table});
+    EXPECT_EQ(check.exitCode, 0) << check.err.toStdString();
+    EXPECT_TRUE(check.out.startsWith("level\tquestions\n1\t2\n2\t1\n"));
+    EXPECT_TRUE(check.out.endsWith("\n15\t2\n"));
+}
+
+TEST(QuestionTool, CheckFailsWhenALevelHasNoActiveQuestion) {
+    const ToolRun check = tool({"check", dataFile("sample_deleted.dbf")});
+    EXPECT_EQ(check.exitCode, 1);
+    EXPECT_EQ(check.err, "level 3 has no question\n");
+}
+
+TEST(QuestionTool, CheckFailsOnAMalformedRecord) {
+    QTemporaryDir dir;
+    const auto stored = [](const char* text) { return StoreStr(cp866::encode(text)); };
+    const auto question = [&](const char* level, const QByteArray& text, const char* right) {
+        return MadeRecord{{level, text, stored("а"), stored("б"), stored("в"), stored("г"), right}};
+    };
+    TableMaker maker = TableMaker::Questions();
+    for (int level = 1; level <= 15; ++level)
+        maker.record(question(QByteArray::number(level), stored("Вопрос"), "1"));
+    maker.record(question("16", stored("Вопрос"), "1"));
+    maker.record(question("3", stored("Вопрос"), "7"));
+    maker.record(question("3", stored("Вопрос\x05"), "1"));
+    maker.record(question("3", stored("Вопрос"), "x"));
+    const ToolRun check = tool({"check", maker.write(dir)});
+    EXPECT_EQ(check.exitCode, 1);
+    EXPECT_EQ(check.err, "record 16: level 16 is outside 1..15\n"
+                         "record 17: right answer 7 is outside 1..4\n"
+                         "record 18: the question does not decode to printable text\n"
+                         "record 19: 'x' is not a valid integer value - " +
+                             dir.filePath("TULIP.DBF").toUpper().toUtf8() + "->ZN\n");
+}
+
+TEST(QuestionTool, ExitCodesTellUsageFromFailure) {
+    EXPECT_EQ(tool({"--help"}).exitCode, 0);
+    EXPECT_EQ(tool({}).exitCode, 2);
+    EXPECT_EQ(tool({"dump"}).exitCode, 2);
+    EXPECT_EQ(tool({"frobnicate", "x"}).exitCode, 2);
+    const ToolRun missing = tool({"dump", "/nonexistent/TULIP.DBF"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err, "zambrel-questions: Cannot find file /nonexistent/TULIP.DBF\n");
+}
+
+TEST(QuestionTool, BrokenTableIsAClearFailure) {
+    const ToolRun dump = tool({"dump", dataFile("record_length_zero.dbf")});
+    EXPECT_EQ(dump.exitCode, 1);
+    EXPECT_TRUE(dump.err.contains("record length is 0")) << dump.err.toStdString();
+    EXPECT_EQ(tool({"check", dataFile("empty.dbf")}).exitCode, 1);
+}
+
+} // namespace
