@@ -1,0 +1,163 @@
+// The end of a game: the booking, taking the money, the million, the
+// banknotes, the question to play again; the ranking and the reset.
+#include "app/main_window.h"
+
+#include "app/ini_file.h"
+#include "app/money_window.h"
+#include "app/pictures.h"
+#include "app/prize_ladder.h"
+#include "app/settings_store.h"
+#include "controls/grad_button.h"
+#include "platform/game_timer.h"
+#include "platform/services.h"
+#include "records/game_date.h"
+#include "records/lider_page.h"
+#include "records/ranking.h"
+#include "records/reset_rule.h"
+#include "windows/message_window.h"
+#include "windows/registry_values.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QTreeWidget>
+
+namespace {
+constexpr int IdleExitMs = 300000;
+constexpr int ScoreBoardMs = 3000;
+constexpr int NoteDelayMs = 50;
+const QColor Maroon(0x80, 0x00, 0x00);
+const QColor White(0xFF, 0xFF, 0xFF);
+} // namespace
+
+void TForm1::armIdleExit()
+{
+    Timer2->setInterval(IdleExitMs);
+    m_state.Level = 0;
+    Timer2->setEnabled(true);
+}
+
+void TForm1::CloseGame(bool book, GameEnd end)
+{
+    ResImage(QStringLiteral("ways"));
+    GameEnable(false);
+    repaint();
+    Timer1->setEnabled(false);
+    m_settings.WriteSettingInt(SettingsSection, QStringLiteral("Реклама"), m_state.AdvertCount);
+    m_settings.WriteSettingInt(SettingsSection, QStringLiteral("Ответ"), m_state.ClickCount);
+    m_settings.WriteSettingInt(SettingsSection, QStringLiteral("Звук"), m_state.PhraseNo);
+
+    if (book && !m_state.PlayerName.isEmpty()) {
+        m_state.GameResult = gameResult(end, m_state.Level, m_state.Balance, m_state.Winnings);
+        Tablo->setCaption(resultCaption(m_state.GameResult));
+        Tablo->show();
+        repaint();
+        Wave(QStringLiteral("begin"), false, false);
+        m_services.waiter.wait(ScoreBoardMs);
+        Tablo->hide();
+        m_state.Balance = bookedBalance(m_state.Balance, m_state.GameResult, m_state.GameNo);
+
+        const QString results = resultsFile();
+        const QString& player = m_state.PlayerName;
+        const SystemFacts& facts = m_services.facts;
+        IniWriteInt(results, player, QStringLiteral("Состояние"), m_state.Balance);
+        IniWriteInt(results, player, QStringLiteral("Игра"), m_state.GameNo);
+        IniWriteStr(results, player, QStringLiteral("Инфо"),
+                    facts.loginName + u';' + facts.networkUserName + u';' + facts.computerName);
+        m_settings.WriteSettingInt(SettingsSection, QStringLiteral("Состояние"), m_state.Balance);
+        m_settings.WriteSettingInt(SettingsSection, QStringLiteral("Игра"), m_state.GameNo);
+    }
+    if (book)
+        armIdleExit();
+}
+
+void TForm1::N6Click()
+{
+    if (m_state.Winnings == 0)
+        return;
+    m_state.Level = 0;
+    CloseGame(true, GameEnd::MoneyTaken);
+    if (const int notes = banknotesForTakenMoney(m_state.Winnings); notes > 0)
+        Dollar(notes);
+    askPlayAgain();
+}
+
+void TForm1::millionEnding()
+{
+    ShowMessageWindow(QStringLiteral("Zambrel!"),
+                      millionText(m_state.Balance, m_state.GameNo, m_state.PlayerName), Maroon,
+                      White);
+    Wave(QStringLiteral("MILLION"), true, true);
+    CloseMessageWindow();
+    CloseGame(true, GameEnd::Million);
+    Dollar(PrizeLadder[15] - PrizeLadder[10]);
+}
+
+void TForm1::askPlayAgain()
+{
+    if (m_services.dialogs.askYesNo(QStringLiteral("%1! Cыграем еще?").arg(m_state.PlayerName)))
+        N2->trigger();
+    else
+        m_state.PlayerName.clear();
+}
+
+void TForm1::Dollar(int amount)
+{
+    Image1->hide();
+    Image1->repaint();
+    MoneyWindow money(geometry());
+    money.show();
+    m_services.random.randomize();
+    for (const BanknoteRun& run : banknoteRuns(amount)) {
+        const QPixmap note = renderPicture(QStringLiteral("R%1").arg(run.value));
+        for (int i = 0; i < run.count; ++i) {
+            m_services.waiter.wait(NoteDelayMs);
+            money.dropNote(note, QPoint(m_services.random.random(money.width() - 200),
+                                        m_services.random.random(money.height() - 90)));
+        }
+    }
+    Image1->show();
+    repaint();
+    Wave(QStringLiteral("true"), true, true);
+}
+
+void TForm1::Lider2(bool exportPage)
+{
+    if (exportPage)
+        Wave(QStringLiteral("begin"), false, false);
+    const QList<RankingRow> rows = RebuildRanking(resultsFile(), m_services.clock.now().date());
+    ListView1->clear();
+    for (const RankingRow& row : rows)
+        new QTreeWidgetItem(ListView1, {row.scoreText(), row.name});
+    if (exportPage) {
+        WriteLiderPage(QDir::currentPath(), rows);
+        m_services.shell.openDocument(QString::fromLatin1(LiderPageName));
+    }
+}
+
+void TForm1::Lider() { Lider2(true); }
+
+void TForm1::N13Click()
+{
+    const QDate today = m_services.clock.now().date();
+    const QString last = m_settings.ReadSettingStr(SettingsSection, QStringLiteral("Сброс"),
+                                                   QString::fromLatin1(NeverResetText));
+    if (const auto refusal = ResetRefusal(last, today)) {
+        m_services.dialogs.info(*refusal);
+        return;
+    }
+    const QString name =
+        MemoName->isChecked()
+            ? m_settings.ReadSettingStr(SettingsSection, QStringLiteral("Игрок"), {})
+            : ReadRegistryValues(m_services.facts, RegistryRoot::LocalMachine,
+                                 QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion"),
+                                 QStringLiteral("RegisteredOwner"));
+    if (!m_services.dialogs.askYesNo(QStringLiteral("%1! Cтыдно за такие результаты ?").arg(name)))
+        return;
+    CloseGame(false);
+    IniEraseSection(resultsFile(), name);
+    m_settings.WriteSettingStr(SettingsSection, QStringLiteral("Сброс"), DateToStr(today));
+    m_settings.WriteSettingInt(SettingsSection, QStringLiteral("Состояние"), 0);
+    m_settings.WriteSettingInt(SettingsSection, QStringLiteral("Игра"), 0);
+    m_state.PlayerName.clear();
+}

@@ -1,0 +1,44 @@
+#include "app/money_window.h"
+
+#include <QPainter>
+
+namespace {
+const QColor Navy(0x00, 0x28, 0x51);
+constexpr int TopOffset = 290;
+} // namespace
+
+MoneyWindow::MoneyWindow(const QRect& mainWindowGeometry)
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("FDol1"));
+    setWindowTitle(QStringLiteral("Ваши денежки!"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setGeometry(mainWindowGeometry.left(), mainWindowGeometry.top() + TopOffset,
+                mainWindowGeometry.width(), std::max(mainWindowGeometry.height() - TopOffset, 1));
+}
+
+void MoneyWindow::resizeEvent(QResizeEvent* /*event*/)
+{
+    QPixmap canvas(size());
+    canvas.fill(Navy);
+    if (!m_canvas.isNull()) {
+        QPainter painter(&canvas);
+        painter.drawPixmap(0, 0, m_canvas);
+    }
+    m_canvas = canvas;
+}
+
+void MoneyWindow::dropNote(const QPixmap& note, const QPoint& at)
+{
+    QPainter painter(&m_canvas);
+    painter.drawPixmap(at, note);
+    ++m_notes;
+    update();
+}
+
+void MoneyWindow::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_canvas);
+}

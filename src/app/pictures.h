@@ -1,0 +1,8 @@
+// The game's pictures, drawn from its own SVG resources at their exact sizes.
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+
+// An empty pixmap when there is no picture of that name.
+QPixmap renderPicture(const QString& name);

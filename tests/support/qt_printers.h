@@ -1,0 +1,18 @@
+// Lets test failures show Qt texts as text.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QByteArray& bytes, std::ostream* out)
+{
+    *out << '"' << bytes.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& list, std::ostream* out)
+{
+    *out << '[' << list.join(QStringLiteral("; ")).toStdString() << ']';
+}
