@@ -3,6 +3,8 @@
 #include "table_maker.h"
 #include "table_test_support.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -188,6 +190,31 @@ TEST_F(DbfTableAppend, TableIsNeverAppendedToItself) {
     EXPECT_FALSE(errorOf([&] { again.AppendCopyTo(tulip); }).isEmpty());
     EXPECT_FALSE(errorOf([&] { tulip.AppendCopyTo(tulip); }).isEmpty());
     EXPECT_EQ(readAll(tulipPath), before);
+}
+
+TEST(DbfTableWrite, RecordCutOffByAnotherProgramIsNeverWrittenPastTheEnd) {
+    QTemporaryDir dir;
+    const TableMaker maker = TableMaker::Questions().question(3, "first").question(3, "second");
+    const QString path = maker.write(dir);
+    DbfTable table;
+    openAt(table, path);
+    table.GoNext();
+    table.BeginEdit();
+    const QByteArray cut = readAll(path).left(maker.headerLength() + maker.recordLength());
+    QFile::resize(path, cut.size());
+    EXPECT_EQ(errorOf([&] { table.PostRecord(); }),
+              "Record 2 lies beyond the end of the file - " + path.toUpper());
+    EXPECT_EQ(readAll(path), cut);
+}
+
+TEST(DbfTableWrite, RecordCutOffByAnotherProgramIsAReadError) {
+    QTemporaryDir dir;
+    const TableMaker maker = TableMaker::Questions().question(3, "first").question(3, "second");
+    const QString path = maker.write(dir);
+    DbfTable table;
+    openAt(table, path);
+    QFile::resize(path, maker.headerLength() + maker.recordLength());
+    EXPECT_EQ(errorOf([&] { table.GoNext(); }), "Disk read error - " + path.toUpper());
 }
 
 } // namespace
