@@ -25,6 +25,7 @@ protected:
     {
         QDir().mkpath(m_fakes.services.paths.programFolder);
         QDir().mkpath(m_fakes.services.paths.windowsFolder);
+        QDir::setCurrent(m_dir.path());  // where lider.html is written
         writeQuestionTable(programFile(QStringLiteral("TULIP.DBF")), twoQuestionsPerLevel());
         m_fakes.waiter.onWait = [this](int ms) { noteScreen(ms); };
         m_fakes.sound.onPlayToEnd = [this] { noteScreen(0); };
