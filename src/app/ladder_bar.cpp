@@ -17,7 +17,6 @@ LadderBar::LadderBar(QWidget* parent)
     setObjectName(QStringLiteral("CoolBar1"));
     setAutoFillBackground(true);
     setPalette(QPalette(Qt::black));
-    setStyleSheet(QStringLiteral("#CoolBar1 { background: black; }"));
     setEnabled(false);
 
     QFont font;
@@ -42,8 +41,10 @@ void LadderBar::SetLadderRow(int level, const QColor& text, const QColor& backgr
                              QChar marker)
 {
     QLineEdit* edit = row(level);
-    edit->setStyleSheet(QStringLiteral("QLineEdit { color: %1; background: %2; border: none; }")
-                            .arg(text.name(), background.name()));
+    QPalette colours = edit->palette();
+    colours.setColor(QPalette::Text, text);
+    colours.setColor(QPalette::Base, background);
+    edit->setPalette(colours);
     QString caption = edit->text();
     if (caption.size() >= 5)
         caption[4] = marker;

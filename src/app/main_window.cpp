@@ -238,7 +238,10 @@ void TForm1::createGameControls(QWidget* client)
     Memo1->setGeometry(6, 374, 783, 76);
     Memo1->setReadOnly(true);
     Memo1->setFont(pixelFont(CourierNew, 21));
-    Memo1->setStyleSheet(QStringLiteral("QTextEdit { background: black; color: #00FF00; }"));
+    QPalette memoColours = Memo1->palette();
+    memoColours.setColor(QPalette::Base, Qt::black);
+    memoColours.setColor(QPalette::Text, QColor(0x00, 0xFF, 0x00));
+    Memo1->setPalette(memoColours);
     Memo1->setAlignment(Qt::AlignCenter);
     Memo1->hide();
 
@@ -291,7 +294,10 @@ void TForm1::createGameControls(QWidget* client)
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->setFont(pixelFont(SansSerif, 13));
-    ListView1->setStyleSheet(QStringLiteral("QTreeWidget { background: black; color: lime; }"));
+    QPalette listColours = ListView1->palette();
+    listColours.setColor(QPalette::Base, Qt::black);
+    listColours.setColor(QPalette::Text, QColor(0x00, 0xFF, 0x00));
+    ListView1->setPalette(listColours);
     Panel1->hide();
 
     Panel2 = new QFrame(client);
@@ -355,8 +361,6 @@ void TForm1::FormCreate()
     QPalette list = ListView1->palette();
     list.setColor(QPalette::Text, ListTextColor);
     ListView1->setPalette(list);
-    ListView1->setStyleSheet(QStringLiteral("QTreeWidget { background: black; color: %1; }")
-                                 .arg(ListTextColor.name()));
     m_state.Paused = false;
 }
 

@@ -3,9 +3,11 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+QString picturePath(const QString& name) { return QStringLiteral(":/pictures/%1.svg").arg(name); }
+
 QPixmap renderPicture(const QString& name)
 {
-    QSvgRenderer renderer(QStringLiteral(":/pictures/%1.svg").arg(name));
+    QSvgRenderer renderer(picturePath(name));
     if (!renderer.isValid())
         return {};
     QPixmap pixmap(renderer.defaultSize());

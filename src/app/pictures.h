@@ -6,3 +6,5 @@
 
 // An empty pixmap when there is no picture of that name.
 QPixmap renderPicture(const QString& name);
+// Where the picture of that name lies among the resources.
+QString picturePath(const QString& name);

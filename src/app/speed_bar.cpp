@@ -40,9 +40,10 @@ QToolButton* SpeedBar::addButton(const QString& name, int left, const QString& h
 
 void SpeedBar::setPicture(QToolButton* button, const QString& picture)
 {
+    // Drawn when first shown in that state, not before.
     QIcon icon;
-    icon.addPixmap(renderPicture(QStringLiteral("tb_") + picture), QIcon::Normal);
-    icon.addPixmap(renderPicture(QStringLiteral("tb_") + picture + QStringLiteral("_off")),
-                   QIcon::Disabled);
+    icon.addFile(picturePath(QStringLiteral("tb_") + picture), {}, QIcon::Normal);
+    icon.addFile(picturePath(QStringLiteral("tb_") + picture + QStringLiteral("_off")), {},
+                 QIcon::Disabled);
     button->setIcon(icon);
 }

@@ -258,11 +258,12 @@ TEST_F(GameWindowTest, ANewGameMarksRowOneAndSweepsTheLadder)
     for (int level = 1; level <= 15; ++level) {
         const QLineEdit* row = m_form->CoolBar1->row(level);
         EXPECT_EQ(row->text()[4], level == 1 ? u'>' : u'-') << level;
-        const QString style = row->styleSheet();
-        const char* expected = level == 1                    ? "#ffffaa"
-                               : (level == 5 || level == 10 || level == 15) ? "#ffff97"
-                                                             : "#ff9d6f";
-        EXPECT_TRUE(style.contains(QString("color: ") + expected)) << level << style.toStdString();
+        const QColor expected = level == 1 ? QColor(0xFF, 0xFF, 0xAA)
+                                : (level == 5 || level == 10 || level == 15) ? QColor(0xFF, 0xFF, 0x97)
+                                                                             : QColor(0xFF, 0x9D, 0x6F);
+        EXPECT_EQ(row->palette().color(QPalette::Text), expected) << level;
+        EXPECT_EQ(row->palette().color(QPalette::Base),
+                  level == 1 ? QColor(0xFF, 0x68, 0x20) : QColor(0, 0, 0)) << level;
     }
 }
 
