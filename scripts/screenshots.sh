@@ -20,7 +20,7 @@ shoot() { # size name
   DISPLAY=$display import -window root "$out/$name.png"
   if [ "$size" = 1024x768 ]; then
     # Hover a command to show its balloon tip.
-    DISPLAY=$display xdotool mousemove 620 60 sleep 2
+    DISPLAY=$display xdotool mousemove 170 45 sleep 1 mousemove 177 46 sleep 2
     DISPLAY=$display import -window root "$out/$name-tooltip.png"
   fi
   kill "$game" "$xvfb" 2>/dev/null || true

@@ -65,6 +65,8 @@ TForm1::TForm1(Services& services, SettingsStore& settings, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zambrel!"));
     setWindowFlag(Qt::FramelessWindowHint);
+    // Hints show even before the window has the focus (no window manager gives it).
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     setFont(pixelFont(TimesNewRoman, 16, true));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Navy);

@@ -1,6 +1,7 @@
 #include "windows/balloon_tool_tips.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QHelpEvent>
 
 namespace {
@@ -32,7 +33,9 @@ bool BalloonToolTips::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     case QEvent::Leave:
-        if (watched == m_owner)
+        // The balloon itself, appearing under the pointer, makes its owner
+        // see the pointer leave: only a pointer really gone hides it.
+        if (watched == m_owner && !m_owner->rect().contains(m_owner->mapFromGlobal(QCursor::pos())))
             hideBalloon();
         return false;
     case QEvent::MouseButtonPress:

@@ -1,6 +1,7 @@
 #include "windows/balloon_tool_tips.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QHelpEvent>
 #include <QTest>
@@ -80,9 +81,22 @@ TEST(BalloonToolTips, BalloonGoesWhenTheMouseLeavesItsControl) {
     QEvent leaveOther(QEvent::Leave);
     QApplication::sendEvent(hinted.plain, &leaveOther);
     EXPECT_TRUE(balloonShows(installed.tips, QStringLiteral("Новая игра")));
+    QCursor::setPos(hinted.plain->mapToGlobal(QPoint(5, 5)));
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(hinted.button, &leave);
     EXPECT_FALSE(installed.tips.balloon()->isVisible());
+}
+
+// On X11 the balloon appearing under the pointer makes the control see the
+// pointer leave; that must not take the balloon away again.
+TEST(BalloonToolTips, BalloonStaysWhileThePointerIsStillOverItsControl) {
+    InstalledTips installed;
+    HintedWindow hinted;
+    QCursor::setPos(hinted.button->mapToGlobal(QPoint(5, 5)));
+    restMouseOn(hinted.button);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(hinted.button, &leave);
+    EXPECT_TRUE(balloonShows(installed.tips, QStringLiteral("Новая игра")));
 }
 
 TEST(BalloonToolTips, BalloonGoesOnAClickOrAKey) {
