@@ -332,4 +332,24 @@ TEST_F(GameWindowTest, ALevelWithoutQuestionsEndsTheGameUnbooked)
     EXPECT_EQ(IniReadInt(results(), "Вася", "Состояние", 0), 5000);
 }
 
+TEST_F(GameWindowTest, AQuestionWithoutAValidRightAnswerEndsTheGameUnbooked)
+{
+    DbfTable table;
+    table.SetDatabaseName(m_fakes.services.paths.programFolder);
+    table.SetTableName("TULIP.DBF");
+    table.OpenTable();
+    for (; !table.AtEnd(); table.GoNext()) {
+        table.BeginEdit();
+        table.SetInteger("ZN", table.GetInteger("NN") == 1 ? 7 : 1);
+        table.PostRecord();
+        table.UnlockRecords();
+    }
+    table.CloseTable();
+    knownPlayer("Вася", 5000, 3);
+    m_form->NewGame();
+    EXPECT_TRUE(m_fakes.dialogs.shown.last().startsWith("error: Вопрос "));
+    EXPECT_EQ(state().Level, 0);
+    EXPECT_FALSE(m_form->FaqBtn[0]->isVisible());
+}
+
 } // namespace
