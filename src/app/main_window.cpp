@@ -310,16 +310,18 @@ void TForm1::createGameControls(QWidget* client)
     Panel2->setStyleSheet(QStringLiteral("#Panel2 { background: aqua; }"));
     Panel2->hide();
 
-    StatusBar1 = new QLabel(QStringLiteral("Выход"));
+    // The whole bar is the exit; its one panel says so.
+    StatusBar1 = statusBar();
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setAlignment(Qt::AlignCenter);
-    StatusBar1->setFixedWidth(100);
     StatusBar1->setCursor(Qt::PointingHandCursor);
     StatusBar1->installEventFilter(this);
-    statusBar()->addWidget(StatusBar1);
-    statusBar()->setSizeGripEnabled(false);
-    statusBar()->setFont(pixelFont(SansSerif, 13));
-    statusBar()->setStyleSheet(QStringLiteral(
+    auto* exitPanel = new QLabel(QStringLiteral("Выход"));
+    exitPanel->setAlignment(Qt::AlignCenter);
+    exitPanel->setFixedWidth(100);
+    StatusBar1->addWidget(exitPanel);
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setFont(pixelFont(SansSerif, 13));
+    StatusBar1->setStyleSheet(QStringLiteral(
         "QStatusBar { background: #C0C0C0; }"
         "QStatusBar QLabel { color: black; border: 1px solid; border-color: #808080 white white #808080; }"));
 }

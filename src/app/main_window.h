@@ -19,6 +19,7 @@ class LadderBar;
 class QAction;
 class QFrame;
 class QLabel;
+class QStatusBar;
 class QTextEdit;
 class QToolButton;
 class QTreeWidget;
@@ -110,7 +111,7 @@ public:
     QFrame* Panel1 = nullptr;
     QTreeWidget* ListView1 = nullptr;
     QFrame* Panel2 = nullptr;
-    QLabel* StatusBar1 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
     GameTimer* Timer1 = nullptr;
     GameTimer* Timer2 = nullptr;
     DbfTable TulipT;

@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
 #include <QTextEdit>
 #include <QFrame>
 #include <QToolButton>
@@ -165,6 +167,14 @@ TEST_F(GameWindowTest, AScreenThatCannotBeSwitchedGetsTheWarningAndIsLeftAlone)
               QStringList({"info: Внимание: \rПрограмма расчитана для работы с экраном 800x600!"}));
     m_form->SpeedItem1Click();
     EXPECT_EQ(m_fakes.display.requests.size(), 1u);
+}
+
+TEST_F(GameWindowTest, AClickAnywhereOnTheStatusBarExits)
+{
+    QSignalSpy ended(m_form.get(), &TForm1::terminated);
+    QTest::mouseClick(m_form->StatusBar1, Qt::LeftButton, {}, QPoint(400, 5));
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_EQ(m_form->StatusBar1->cursor().shape(), Qt::PointingHandCursor);
 }
 
 TEST_F(GameWindowTest, AWideScreenIsNeitherChangedAtStartNorAtExit)
