@@ -4,7 +4,7 @@
 // the arithmetic lives in the rules they call.
 #pragma once
 
-#include "app/display_switcher.h"
+#include "controls/display_switcher.h"
 #include "app/game_rules.h"
 #include "app/game_state.h"
 #include "questions/dbf_table.h"

@@ -1,4 +1,4 @@
-#include "app/display_switcher.h"
+#include "controls/display_switcher.h"
 
 #include "platform/display_modes.h"
 
