@@ -23,7 +23,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -235,7 +235,7 @@ void TForm1::createGameControls(QWidget* client)
     Image1->move(36, 20);
     Image1->setCursor(Qt::CrossCursor);
 
-    Memo1 = new QTextEdit(client);
+    Memo1 = new QPlainTextEdit(client);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(6, 374, 783, 76);
     Memo1->setReadOnly(true);
@@ -244,7 +244,9 @@ void TForm1::createGameControls(QWidget* client)
     memoColours.setColor(QPalette::Base, Qt::black);
     memoColours.setColor(QPalette::Text, QColor(0x00, 0xFF, 0x00));
     Memo1->setPalette(memoColours);
-    Memo1->setAlignment(Qt::AlignCenter);
+    QTextOption centred = Memo1->document()->defaultTextOption();
+    centred.setAlignment(Qt::AlignHCenter);
+    Memo1->document()->setDefaultTextOption(centred);
     Memo1->hide();
 
     const std::array<QPoint, 4> answerPlaces{QPoint(4, 452), QPoint(399, 452), QPoint(4, 485),

@@ -20,7 +20,7 @@ class QAction;
 class QFrame;
 class QLabel;
 class QStatusBar;
-class QTextEdit;
+class QPlainTextEdit;
 class QToolButton;
 class QTreeWidget;
 class QzProgressBar;
@@ -103,7 +103,7 @@ public:
     QToolButton* Sl3 = nullptr;
     // The game's controls.
     QLabel* Image1 = nullptr;
-    QTextEdit* Memo1 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
     std::array<TGradButton*, 4> FaqBtn{};
     TGradButton* Tablo = nullptr;
     QzProgressBar* ProgBar = nullptr;

@@ -20,7 +20,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QScrollBar>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QToolButton>
 
 namespace {
@@ -245,9 +245,6 @@ void TForm1::abandonGame(const QString& reason)
 void TForm1::showQuestion()
 {
     Memo1->setPlainText(decodeQuestionText(TulipT.GetText(QStringLiteral("QQ"))));
-    Memo1->selectAll();
-    Memo1->setAlignment(Qt::AlignCenter);
-    Memo1->moveCursor(QTextCursor::Start);
     Memo1->verticalScrollBar()->setValue(0);
     for (int i = 0; i < 4; ++i)
         m_state.Answers[i] = TulipT.GetText(QStringLiteral("A%1").arg(i + 1));

@@ -18,19 +18,35 @@ constexpr int DrainMarginMs = 400;
 QtSoundPlayer::QtSoundPlayer() = default;
 QtSoundPlayer::~QtSoundPlayer() = default;
 
-bool QtSoundPlayer::play(const QString& path, bool toEnd)
+bool QtSoundPlayer::start(const QString& path)
 {
-    const int duration = waveDurationMs(path);
-    if (duration < 0 || QMediaDevices::audioOutputs().isEmpty())
+    if (QMediaDevices::audioOutputs().isEmpty())
         return false;
-
     if (m_effect)
         m_effect->stop();
     m_effect = std::make_unique<QSoundEffect>();
     m_effect->setSource(QUrl::fromLocalFile(path));
     m_effect->play();
-    if (!toEnd)
+    return true;
+}
+
+bool QtSoundPlayer::play(const QString& path, bool toEnd)
+{
+    const int duration = waveDurationMs(path);
+    if (duration < 0)
+        return false;
+    ++m_playCount;  // a new sound takes the place of one not started yet
+    if (!toEnd) {
+        // Started from the event loop, so that opening the audio device
+        // never holds up what is being put on the screen.
+        QTimer::singleShot(0, &m_context, [this, path, count = m_playCount] {
+            if (count == m_playCount)
+                start(path);
+        });
         return true;
+    }
+    if (!start(path))
+        return false;
 
     const WaitScope scope;
     QEventLoop loop;

@@ -9,7 +9,7 @@
 
 #include <QAction>
 #include <QLineEdit>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QToolButton>
 
 namespace {

@@ -11,7 +11,7 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QFrame>
 #include <QToolButton>
 
