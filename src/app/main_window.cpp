@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/game_colours.h"
 #include "app/command_guard.h"
 #include "app/ladder_bar.h"
 #include "app/pictures.h"
@@ -29,9 +30,9 @@
 
 namespace {
 
-const QColor Navy(0x00, 0x28, 0x51);
+using namespace game_colours;
+
 const QColor ListTextColor(0xFF, 0x9D, 0x6F);
-constexpr int IdleExitMs = 300000;
 constexpr int PictureTop = 55;
 
 QFont pixelFont(const QStringList& families, int pixels, bool bold = false)
@@ -357,9 +358,7 @@ void TForm1::FormCreate()
     updateSoundHint();
     loadAnswerCounters();
     Wave(QStringLiteral("begin"), false, false);
-    Timer2->setInterval(IdleExitMs);
-    m_state.Level = 0;
-    Timer2->setEnabled(true);
+    armIdleExit();
     ResImage(QStringLiteral("ways"));
     if (m_ds.CurrentWidth() < 800)
         m_services.dialogs.info(

@@ -2,6 +2,7 @@
 // banknotes, the question to play again; the ranking and the reset.
 #include "app/main_window.h"
 
+#include "app/game_colours.h"
 #include "app/ini_file.h"
 #include "app/money_window.h"
 #include "app/pictures.h"
@@ -23,11 +24,11 @@
 #include <QTreeWidget>
 
 namespace {
+
+using namespace game_colours;
 constexpr int IdleExitMs = 300000;
 constexpr int ScoreBoardMs = 3000;
 constexpr int NoteDelayMs = 50;
-const QColor Maroon(0x80, 0x00, 0x00);
-const QColor White(0xFF, 0xFF, 0xFF);
 } // namespace
 
 void TForm1::armIdleExit()

@@ -1,6 +1,7 @@
 // The game from the New game command to the verdict on each answer.
 #include "app/main_window.h"
 
+#include "app/game_colours.h"
 #include "app/code_page.h"
 #include "app/game_phrases.h"
 #include "app/ini_file.h"
@@ -25,13 +26,8 @@
 
 namespace {
 
-const QColor Blue(0x00, 0x00, 0xFF);
-const QColor Red(0xFF, 0x00, 0x00);
-const QColor Lime(0x00, 0xFF, 0x00);
-const QColor Yellow(0xFF, 0xFF, 0x00);
-const QColor White(0xFF, 0xFF, 0xFF);
-const QColor Black(0x00, 0x00, 0x00);
-const QColor Lavender(0x80, 0x80, 0xFF);
+using namespace game_colours;
+
 
 const QString PauseHint = QStringLiteral("Устал? Нажми и отдохни, будет ПАУЗА");
 const QString PausedHint = QStringLiteral("Программа находится в режиме ПАУЗЫ");

@@ -1,9 +1,12 @@
 #include "app/money_window.h"
 
+#include "app/game_colours.h"
+
 #include <QPainter>
 
 namespace {
-const QColor Navy(0x00, 0x28, 0x51);
+
+using namespace game_colours;
 constexpr int TopOffset = 290;
 } // namespace
 

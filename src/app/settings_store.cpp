@@ -3,11 +3,10 @@
 #include "app/app_error.h"
 #include "app/atomic_file.h"
 #include "app/code_page.h"
-#include "app/ini_document.h"
+#include "app/ini_file.h"
 #include "app/scramble.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <optional>
@@ -16,11 +15,7 @@ namespace {
 
 std::optional<QString> readValue(const QString& file, const QString& section, const QString& key)
 {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const auto value =
-        IniDocument(f.readAll()).value(cp1251::encode(section), cp1251::encode(key));
+    const auto value = IniLoad(file).value(cp1251::encode(section), cp1251::encode(key));
     if (!value)
         return std::nullopt;
     return cp1251::decode(*value);
@@ -57,9 +52,7 @@ void SettingsStore::WriteSettingStr(const QString& section, const QString& key,
 {
     if (!QDir().mkpath(QFileInfo(m_file).absolutePath()))
         throw AppError(QStringLiteral("Failed to create key %1").arg(section));
-    QFile f(m_file);
-    IniDocument document(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
-    f.close();
+    IniDocument document = IniLoad(m_file);
     document.setValue(cp1251::encode(section), cp1251::encode(key), cp1251::encode(text));
     if (!replaceFileAtomically(m_file, document.toBytes()))
         throw AppError(QStringLiteral("Failed to set data for '%1'").arg(key));
