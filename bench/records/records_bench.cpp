@@ -2,9 +2,9 @@
 // players, as a multiple of reading that file raw in the same run, and of
 // loading it as one INI document. Printed for files where none, a tenth and
 // all of the players are stale.
-#include "app/code_page.h"
-#include "app/ini_file.h"
-#include "app/scramble.h"
+#include "storage/code_page.h"
+#include "storage/ini_file.h"
+#include "storage/scramble.h"
 #include "records/game_date.h"
 #include "records/ranking.h"
 

@@ -9,5 +9,5 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     std::unique_ptr<QuitOnFirstPaint> watch;
-    return runGame(app, [&](TForm1& form) { watch = std::make_unique<QuitOnFirstPaint>(form); });
+    return runGame(app, [&](MainWindow& form) { watch = std::make_unique<QuitOnFirstPaint>(form); });
 }

@@ -1,7 +1,7 @@
 // Opens arbitrary bytes as a question table: walks every record, reads every
 // field, sets level filters and rewrites a record. A broken file must end in
 // an AppError, never in a crash, a hang or a read outside the file.
-#include "app/app_error.h"
+#include "storage/app_error.h"
 #include "questions/dbf_layout.h"
 #include "questions/dbf_table.h"
 

@@ -1,6 +1,6 @@
 #include "app/command_guard.h"
 
-#include "app/app_error.h"
+#include "storage/app_error.h"
 #include "platform/dialogs.h"
 
 void runGuarded(Dialogs& dialogs, const std::function<void()>& command)

@@ -2,7 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/pictures.h"
-#include "app/settings_store.h"
+#include "storage/settings_store.h"
 #include "platform/clock_seeded_random.h"
 #include "platform/desktop_shell.h"
 #include "platform/event_loop_waiter.h"
@@ -37,7 +37,7 @@ Paths gamePaths()
 
 } // namespace
 
-int runGame(QApplication& app, const std::function<void(TForm1&)>& shown)
+int runGame(QApplication& app, const std::function<void(MainWindow&)>& shown)
 {
     const QIcon icon(renderPicture(QStringLiteral("icon")));
     QApplication::setWindowIcon(icon);
@@ -59,8 +59,8 @@ int runGame(QApplication& app, const std::function<void(TForm1&)>& shown)
     QDir().mkpath(services.paths.windowsFolder);
     SettingsStore settings(services.paths.settingsFile);
 
-    TForm1 form(services, settings);
-    QObject::connect(&form, &TForm1::terminated, &app, &QApplication::quit, Qt::QueuedConnection);
+    MainWindow form(services, settings);
+    QObject::connect(&form, &MainWindow::terminated, &app, &QApplication::quit, Qt::QueuedConnection);
     form.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     form.show();
     CloseSplash();

@@ -5,8 +5,8 @@
 #include <functional>
 
 class QApplication;
-class TForm1;
+class MainWindow;
 
 // shown runs once the main window is on screen (the start-up benchmark
 // watches it there); the result is the event loop's.
-int runGame(QApplication& app, const std::function<void(TForm1&)>& shown = {});
+int runGame(QApplication& app, const std::function<void(MainWindow&)>& shown = {});

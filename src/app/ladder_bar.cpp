@@ -14,7 +14,7 @@ constexpr int BandGrip = 11;  // room of a band's grip left of its row
 LadderBar::LadderBar(QWidget* parent)
     : QFrame(parent)
 {
-    setObjectName(QStringLiteral("CoolBar1"));
+    setObjectName(QStringLiteral("ladder"));
     setAutoFillBackground(true);
     setPalette(QPalette(Qt::black));
     setEnabled(false);

@@ -1,4 +1,4 @@
-// The prize ladder beside the game (CoolBar1): fifteen rows, the top one the
+// The prize ladder beside the game: fifteen rows, the top one the
 // million, the current question marked with ">".
 #pragma once
 

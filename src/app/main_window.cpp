@@ -4,7 +4,7 @@
 #include "app/command_guard.h"
 #include "app/ladder_bar.h"
 #include "app/pictures.h"
-#include "app/settings_store.h"
+#include "storage/settings_store.h"
 #include "app/sound_file.h"
 #include "app/speed_bar.h"
 #include "controls/grad_button.h"
@@ -57,13 +57,13 @@ QString soundHint(bool on)
 
 } // namespace
 
-TForm1::TForm1(Services& services, SettingsStore& settings, QWidget* parent)
+MainWindow::MainWindow(Services& services, SettingsStore& settings, QWidget* parent)
     : QMainWindow(parent)
     , m_services(services)
     , m_settings(settings)
-    , m_ds(services.display)
+    , m_displaySwitcher(services.display)
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Zambrel!"));
     setWindowFlag(Qt::FramelessWindowHint);
     // Hints show even before the window has the focus (no window manager gives it).
@@ -81,31 +81,31 @@ TForm1::TForm1(Services& services, SettingsStore& settings, QWidget* parent)
     m_gradient->setColorTop(QColor(0x00, 0x00, 0x00));
     m_gradient->setColorBottom(QColor(0x00, 0x00, 0x80));
 
-    TulipT.SetTableName(QStringLiteral("TULIP.DBF"));
-    TulipT.SetLockProtocol(LockProtocol::ClipLock);
+    m_questionTable.SetTableName(QStringLiteral("TULIP.DBF"));
+    m_questionTable.SetLockProtocol(LockProtocol::ClipLock);
 
-    Timer1 = new GameTimer(500, this);
-    Timer2 = new GameTimer(300, this);
+    thinkingTimer = new GameTimer(500, this);
+    idleAndPollTimer = new GameTimer(300, this);
     createMenu();
     createSpeedBar();
     createGameControls(m_client);
-    bind(Timer1, &GameTimer::tick, &TForm1::Timer1Timer);
-    bind(Timer2, &GameTimer::tick, &TForm1::Timer2Timer);
+    bind(thinkingTimer, &GameTimer::tick, &MainWindow::thinkingTick);
+    bind(idleAndPollTimer, &GameTimer::tick, &MainWindow::idleAndPollTick);
     bindGameCommands();
 
-    FormCreate();
+    prepareAtStart();
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
 template <typename Sender, typename Signal>
-void TForm1::bind(Sender* sender, Signal signal, void (TForm1::*command)())
+void MainWindow::bind(Sender* sender, Signal signal, void (MainWindow::*command)())
 {
     connect(sender, signal, this,
             [this, command] { runGuarded(m_services.dialogs, [this, command] { (this->*command)(); }); });
 }
 
-void TForm1::bindSwitch(QAction* action, void (TForm1::*command)())
+void MainWindow::bindSwitch(QAction* action, void (MainWindow::*command)())
 {
     // The command toggles the check mark itself, as the command bar's button
     // does; the menu's own toggle is taken back first.
@@ -115,23 +115,23 @@ void TForm1::bindSwitch(QAction* action, void (TForm1::*command)())
     });
 }
 
-void TForm1::bindGameCommands()
+void MainWindow::bindGameCommands()
 {
-    bind(N2, &QAction::triggered, &TForm1::NewGame);
-    bind(SI7, &QToolButton::clicked, &TForm1::NewGame);
-    bind(N6, &QAction::triggered, &TForm1::N6Click);
-    bind(SI4, &QToolButton::clicked, &TForm1::N6Click);
-    bind(PzItem, &QToolButton::clicked, &TForm1::Button1Click);
-    bind(N12, &QAction::triggered, &TForm1::Lider);
-    bind(SI5, &QToolButton::clicked, &TForm1::Lider);
-    bind(N13, &QAction::triggered, &TForm1::N13Click);
-    for (TGradButton* button : FaqBtn)
+    bind(newGameAction, &QAction::triggered, &MainWindow::NewGame);
+    bind(newGameButton, &QToolButton::clicked, &MainWindow::NewGame);
+    bind(takeMoneyAction, &QAction::triggered, &MainWindow::takeMoney);
+    bind(takeMoneyButton, &QToolButton::clicked, &MainWindow::takeMoney);
+    bind(pauseButton, &QToolButton::clicked, &MainWindow::togglePause);
+    bind(rankingAction, &QAction::triggered, &MainWindow::showRanking);
+    bind(rankingButton, &QToolButton::clicked, &MainWindow::showRanking);
+    bind(resetResultsAction, &QAction::triggered, &MainWindow::resetResults);
+    for (TGradButton* button : answerButtons)
         connect(button, &TGradButton::clicked, this, [this, button] {
-            runGuarded(m_services.dialogs, [this, button] { FaqBtn1Click(button->tag()); });
+            runGuarded(m_services.dialogs, [this, button] { answer(button->tag()); });
         });
 }
 
-void TForm1::createMenu()
+void MainWindow::createMenu()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
@@ -150,45 +150,45 @@ void TForm1::createMenu()
     };
 
     QMenu* game = bar->addMenu(QStringLiteral("Игра"));
-    game->setObjectName(QStringLiteral("N1"));
-    item(game, N2, "N2", QStringLiteral("Новая игра"), Qt::Key_F2);
-    item(game, N21, "N21", QStringLiteral("Реклама"));
+    game->setObjectName(QStringLiteral("gameMenu"));
+    item(game, newGameAction, "newGameAction", QStringLiteral("Новая игра"), Qt::Key_F2);
+    item(game, advertAction, "advertAction", QStringLiteral("Реклама"));
     game->addSeparator();
-    item(game, N4, "N4", QStringLiteral("Помощь зрителей"), Qt::Key_F3);
-    item(game, N5, "N5", QStringLiteral("Звонок другу"), Qt::Key_F4);
-    item(game, N50501, "N50501", QStringLiteral("50 х 50"), Qt::Key_F5);
-    item(game, N6, "N6", QStringLiteral("Стоп, беру деньги!"), Qt::Key_F6);
+    item(game, pollAction, "pollAction", QStringLiteral("Помощь зрителей"), Qt::Key_F3);
+    item(game, phoneAction, "phoneAction", QStringLiteral("Звонок другу"), Qt::Key_F4);
+    item(game, fiftyFiftyAction, "fiftyFiftyAction", QStringLiteral("50 х 50"), Qt::Key_F5);
+    item(game, takeMoneyAction, "takeMoneyAction", QStringLiteral("Стоп, беру деньги!"), Qt::Key_F6);
     game->addSeparator();
-    item(game, N8, "N8", QStringLiteral("Выход"), QKeySequence(Qt::ALT | Qt::Key_X));
-    for (QAction* lifeline : {N4, N5, N50501, N6})
+    item(game, exitAction, "exitAction", QStringLiteral("Выход"), QKeySequence(Qt::ALT | Qt::Key_X));
+    for (QAction* lifeline : {pollAction, phoneAction, fiftyFiftyAction, takeMoneyAction})
         lifeline->setEnabled(false);
 
     QMenu* setup = bar->addMenu(QStringLiteral("Настройка"));
-    setup->setObjectName(QStringLiteral("N11"));
+    setup->setObjectName(QStringLiteral("setupMenu"));
     setup->setToolTipsVisible(true);
-    item(setup, N13, "N13", QStringLiteral("Обнулить результаты"));
-    item(setup, MemoName, "MemoName", QStringLiteral("Помнить имя"));
-    MemoName->setToolTip(QStringLiteral("Помнить имя последнего игрока"));
-    MemoName->setCheckable(true);
-    item(setup, MMZwuk, "MMZwuk", QStringLiteral("Звук"));
-    MMZwuk->setToolTip(QStringLiteral("Включение/выключение звука"));
-    MMZwuk->setCheckable(true);
-    item(setup, N22, "N22", QStringLiteral("Новые вопросы"));
-    N22->setToolTip(QStringLiteral("Загрузить вопросы из добавочных файлов!"));
+    item(setup, resetResultsAction, "resetResultsAction", QStringLiteral("Обнулить результаты"));
+    item(setup, rememberNameAction, "rememberNameAction", QStringLiteral("Помнить имя"));
+    rememberNameAction->setToolTip(QStringLiteral("Помнить имя последнего игрока"));
+    rememberNameAction->setCheckable(true);
+    item(setup, soundAction, "soundAction", QStringLiteral("Звук"));
+    soundAction->setToolTip(QStringLiteral("Включение/выключение звука"));
+    soundAction->setCheckable(true);
+    item(setup, newQuestionsAction, "newQuestionsAction", QStringLiteral("Новые вопросы"));
+    newQuestionsAction->setToolTip(QStringLiteral("Загрузить вопросы из добавочных файлов!"));
 
     QMenu* help = bar->addMenu(QStringLiteral("Помощь"));
-    help->setObjectName(QStringLiteral("N9"));
-    item(help, N12, "N12", QStringLiteral("Десятка умников"));
-    item(help, N10, "N10", QStringLiteral("О программе"));
+    help->setObjectName(QStringLiteral("helpMenu"));
+    item(help, rankingAction, "rankingAction", QStringLiteral("Десятка умников"));
+    item(help, aboutAction, "aboutAction", QStringLiteral("О программе"));
     help->addSeparator();
     QMenu* links = help->addMenu(QStringLiteral("Ссылки"));
-    links->setObjectName(QStringLiteral("N16"));
-    item(links, N15, "N15", QStringLiteral("Поддержка программы"));
-    item(links, N17, "N17", QStringLiteral("Пишите письма"));
+    links->setObjectName(QStringLiteral("linksMenu"));
+    item(links, supportLinkAction, "supportLinkAction", QStringLiteral("Поддержка программы"));
+    item(links, mailLinkAction, "mailLinkAction", QStringLiteral("Пишите письма"));
     links->addSeparator();
-    item(links, N18, "N18", QStringLiteral("ЗАО \"Тавлин\""));
-    item(links, varnowebgroup1, "varnowebgroup1", QStringLiteral("varno web group"));
-    item(links, N19, "N19", QStringLiteral("Правила участия в ТВ игре"));
+    item(links, sponsorLinkAction, "sponsorLinkAction", QStringLiteral("ЗАО \"Тавлин\""));
+    item(links, webGroupLinkAction, "webGroupLinkAction", QStringLiteral("varno web group"));
+    item(links, rulesLinkAction, "rulesLinkAction", QStringLiteral("Правила участия в ТВ игре"));
 
     // F1 opens the help page, wherever the focus is.
     auto* helpKey = new QAction(this);
@@ -196,180 +196,180 @@ void TForm1::createMenu()
     helpKey->setShortcutContext(Qt::ApplicationShortcut);
     addAction(helpKey);
 
-    bind(N8, &QAction::triggered, &TForm1::SpeedItem1Click);
-    bindSwitch(MemoName, &TForm1::MemoNameClick);
-    bindSwitch(MMZwuk, &TForm1::MMZwukClick);
-    bind(N10, &QAction::triggered, &TForm1::N10Click);
-    bind(N15, &QAction::triggered, &TForm1::N15Click);
-    bind(N17, &QAction::triggered, &TForm1::N17Click);
-    bind(N18, &QAction::triggered, &TForm1::N18Click);
-    bind(N19, &QAction::triggered, &TForm1::N19Click);
-    bind(varnowebgroup1, &QAction::triggered, &TForm1::varnowebgroup1Click);
-    bind(helpKey, &QAction::triggered, &TForm1::HelpClick);
+    bind(exitAction, &QAction::triggered, &MainWindow::exitGame);
+    bindSwitch(rememberNameAction, &MainWindow::toggleRememberName);
+    bindSwitch(soundAction, &MainWindow::toggleSound);
+    bind(aboutAction, &QAction::triggered, &MainWindow::showAbout);
+    bind(supportLinkAction, &QAction::triggered, &MainWindow::openSupportPage);
+    bind(mailLinkAction, &QAction::triggered, &MainWindow::writeLetter);
+    bind(sponsorLinkAction, &QAction::triggered, &MainWindow::openSponsorPage);
+    bind(rulesLinkAction, &QAction::triggered, &MainWindow::openRulesPage);
+    bind(webGroupLinkAction, &QAction::triggered, &MainWindow::openWebGroupPage);
+    bind(helpKey, &QAction::triggered, &MainWindow::openHelp);
 }
 
-void TForm1::createSpeedBar()
+void MainWindow::createSpeedBar()
 {
     auto* bar = new SpeedBar(m_client);
     m_speedBar = bar;
-    SI7 = bar->addButton(QStringLiteral("SI7"), 3, QStringLiteral("Новая игра"), QStringLiteral("new"));
-    SI8 = bar->addButton(QStringLiteral("SI8"), 61, QStringLiteral("Надоело! Выход."), QStringLiteral("exit"));
-    SI5 = bar->addButton(QStringLiteral("SI5"), 148, QStringLiteral("Десятка умников"), QStringLiteral("top"));
-    SI6 = bar->addButton(QStringLiteral("SI6"), 206, QStringLiteral("Звук"), QStringLiteral("sound"));
-    PzItem = bar->addButton(QStringLiteral("PzItem"), 264,
+    newGameButton = bar->addButton(QStringLiteral("newGameButton"), 3, QStringLiteral("Новая игра"), QStringLiteral("new"));
+    exitButton = bar->addButton(QStringLiteral("exitButton"), 61, QStringLiteral("Надоело! Выход."), QStringLiteral("exit"));
+    rankingButton = bar->addButton(QStringLiteral("rankingButton"), 148, QStringLiteral("Десятка умников"), QStringLiteral("top"));
+    soundButton = bar->addButton(QStringLiteral("soundButton"), 206, QStringLiteral("Звук"), QStringLiteral("sound"));
+    pauseButton = bar->addButton(QStringLiteral("pauseButton"), 264,
                             QStringLiteral("Устал? \nНажми и отдохни, будет ПАУЗА"), QStringLiteral("pause"));
-    SI4 = bar->addButton(QStringLiteral("SI4"), 554, QStringLiteral("Стоп игра, беру деньги!"), QStringLiteral("money"));
-    Sl1 = bar->addButton(QStringLiteral("Sl1"), 612, QStringLiteral("Пятьдесят на пятдесят"), QStringLiteral("fifty"));
-    Sl2 = bar->addButton(QStringLiteral("Sl2"), 670, QStringLiteral("Звонок другу"), QStringLiteral("phone"));
-    Sl3 = bar->addButton(QStringLiteral("Sl3"), 728, QStringLiteral("Помощь зала"), QStringLiteral("audience"));
-    for (QToolButton* lifeline : {SI4, Sl1, Sl2, Sl3})
+    takeMoneyButton = bar->addButton(QStringLiteral("takeMoneyButton"), 554, QStringLiteral("Стоп игра, беру деньги!"), QStringLiteral("money"));
+    fiftyFiftyButton = bar->addButton(QStringLiteral("fiftyFiftyButton"), 612, QStringLiteral("Пятьдесят на пятдесят"), QStringLiteral("fifty"));
+    phoneButton = bar->addButton(QStringLiteral("phoneButton"), 670, QStringLiteral("Звонок другу"), QStringLiteral("phone"));
+    pollButton = bar->addButton(QStringLiteral("pollButton"), 728, QStringLiteral("Помощь зала"), QStringLiteral("audience"));
+    for (QToolButton* lifeline : {takeMoneyButton, fiftyFiftyButton, phoneButton, pollButton})
         lifeline->setEnabled(false);
 
-    bind(SI8, &QToolButton::clicked, &TForm1::SpeedItem1Click);
-    bind(SI6, &QToolButton::clicked, &TForm1::MMZwukClick);
+    bind(exitButton, &QToolButton::clicked, &MainWindow::exitGame);
+    bind(soundButton, &QToolButton::clicked, &MainWindow::toggleSound);
 }
 
-void TForm1::createGameControls(QWidget* client)
+void MainWindow::createGameControls(QWidget* client)
 {
-    Image1 = new QLabel(client);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->move(36, 20);
-    Image1->setCursor(Qt::CrossCursor);
+    picture = new QLabel(client);
+    picture->setObjectName(QStringLiteral("picture"));
+    picture->move(36, 20);
+    picture->setCursor(Qt::CrossCursor);
 
-    Memo1 = new QPlainTextEdit(client);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setGeometry(6, 374, 783, 76);
-    Memo1->setReadOnly(true);
-    Memo1->setFont(pixelFont(CourierNew, 21));
-    QPalette memoColours = Memo1->palette();
+    questionText = new QPlainTextEdit(client);
+    questionText->setObjectName(QStringLiteral("questionText"));
+    questionText->setGeometry(6, 374, 783, 76);
+    questionText->setReadOnly(true);
+    questionText->setFont(pixelFont(CourierNew, 21));
+    QPalette memoColours = questionText->palette();
     memoColours.setColor(QPalette::Base, Qt::black);
     memoColours.setColor(QPalette::Text, QColor(0x00, 0xFF, 0x00));
-    Memo1->setPalette(memoColours);
-    QTextOption centred = Memo1->document()->defaultTextOption();
+    questionText->setPalette(memoColours);
+    QTextOption centred = questionText->document()->defaultTextOption();
     centred.setAlignment(Qt::AlignHCenter);
-    Memo1->document()->setDefaultTextOption(centred);
-    Memo1->hide();
+    questionText->document()->setDefaultTextOption(centred);
+    questionText->hide();
 
     const std::array<QPoint, 4> answerPlaces{QPoint(4, 452), QPoint(399, 452), QPoint(4, 485),
                                              QPoint(399, 485)};
     for (int i = 0; i < 4; ++i) {
         auto* button = new TGradButton(client);
-        button->setObjectName(QStringLiteral("FaqBtn%1").arg(i + 1));
+        button->setObjectName(QStringLiteral("answerButton%1").arg(i + 1));
         button->setGeometry(QRect(answerPlaces[i], QSize(390, 30)));
         button->setCaption(QString(QChar(u'A' + i)));
         button->setTag(i + 1);
         button->setFont(pixelFont(CourierNew, 17));
         button->setFontColor(QColor(0xFF, 0xFF, 0x00));
         button->hide();
-        FaqBtn[i] = button;
+        answerButtons[i] = button;
     }
 
-    Tablo = new TGradButton(client);
-    Tablo->setObjectName(QStringLiteral("Tablo"));
-    Tablo->setGeometry(5, 408, 786, 114);
-    Tablo->setCaption(QStringLiteral("* 100 *"));
-    Tablo->setFont(pixelFont(TimesNewRoman, 64, true));
-    Tablo->setFontColor(QColor(0x00, 0xFF, 0xFF));
-    Tablo->setGradColor(QColor(0x00, 0x80, 0x00));
-    Tablo->setHighlightColor(QColor(0xFF, 0x00, 0x00));
-    Tablo->setEnabled(false);
-    Tablo->hide();
+    scoreBoard = new TGradButton(client);
+    scoreBoard->setObjectName(QStringLiteral("scoreBoard"));
+    scoreBoard->setGeometry(5, 408, 786, 114);
+    scoreBoard->setCaption(QStringLiteral("* 100 *"));
+    scoreBoard->setFont(pixelFont(TimesNewRoman, 64, true));
+    scoreBoard->setFontColor(QColor(0x00, 0xFF, 0xFF));
+    scoreBoard->setGradColor(QColor(0x00, 0x80, 0x00));
+    scoreBoard->setHighlightColor(QColor(0xFF, 0x00, 0x00));
+    scoreBoard->setEnabled(false);
+    scoreBoard->hide();
 
-    ProgBar = new QzProgressBar(client);
-    ProgBar->setObjectName(QStringLiteral("ProgBar"));
-    ProgBar->setProgBarType(QzProgBarType::pbIntensity);
-    ProgBar->setPosition(0);
-    ProgBar->setCursor(Qt::CrossCursor);
-    ProgBar->hide();
+    thinkingBar = new QzProgressBar(client);
+    thinkingBar->setObjectName(QStringLiteral("thinkingBar"));
+    thinkingBar->setProgBarType(QzProgBarType::pbIntensity);
+    thinkingBar->setPosition(0);
+    thinkingBar->setCursor(Qt::CrossCursor);
+    thinkingBar->hide();
 
-    CoolBar1 = new LadderBar(client);
-    CoolBar1->setGeometry(591, 44, 193, 321);
-    CoolBar1->hide();
+    ladder = new LadderBar(client);
+    ladder->setGeometry(591, 44, 193, 321);
+    ladder->hide();
 
-    Panel1 = new QFrame(client);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(6, 44, 193, 321);
-    ListView1 = new QTreeWidget(Panel1);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setGeometry(0, 0, 193, 321);
-    ListView1->setRootIsDecorated(false);
-    ListView1->setHeaderLabels({QStringLiteral("Очки"), QStringLiteral("Игрок")});
-    ListView1->setColumnWidth(1, 140);
-    ListView1->setColumnWidth(0, 193 - 140 - 4);
-    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListView1->setFont(pixelFont(SansSerif, 13));
-    QPalette listColours = ListView1->palette();
+    topTenPanel = new QFrame(client);
+    topTenPanel->setObjectName(QStringLiteral("topTenPanel"));
+    topTenPanel->setGeometry(6, 44, 193, 321);
+    topTenList = new QTreeWidget(topTenPanel);
+    topTenList->setObjectName(QStringLiteral("topTenList"));
+    topTenList->setGeometry(0, 0, 193, 321);
+    topTenList->setRootIsDecorated(false);
+    topTenList->setHeaderLabels({QStringLiteral("Очки"), QStringLiteral("Игрок")});
+    topTenList->setColumnWidth(1, 140);
+    topTenList->setColumnWidth(0, 193 - 140 - 4);
+    topTenList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    topTenList->setSelectionMode(QAbstractItemView::SingleSelection);
+    topTenList->setFont(pixelFont(SansSerif, 13));
+    QPalette listColours = topTenList->palette();
     listColours.setColor(QPalette::Base, Qt::black);
     listColours.setColor(QPalette::Text, QColor(0x00, 0xFF, 0x00));
-    ListView1->setPalette(listColours);
-    Panel1->hide();
+    topTenList->setPalette(listColours);
+    topTenPanel->hide();
 
-    Panel2 = new QFrame(client);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setGeometry(269, 55, 268, 218);
-    Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel2->setLineWidth(2);
-    Panel2->setStyleSheet(QStringLiteral("#Panel2 { background: aqua; }"));
-    Panel2->hide();
+    pollPanel = new QFrame(client);
+    pollPanel->setObjectName(QStringLiteral("pollPanel"));
+    pollPanel->setGeometry(269, 55, 268, 218);
+    pollPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    pollPanel->setLineWidth(2);
+    pollPanel->setStyleSheet(QStringLiteral("#pollPanel { background: aqua; }"));
+    pollPanel->hide();
 
     // The whole bar is the exit; its one panel says so.
-    StatusBar1 = statusBar();
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setCursor(Qt::PointingHandCursor);
-    StatusBar1->installEventFilter(this);
+    exitStatusBar = statusBar();
+    exitStatusBar->setObjectName(QStringLiteral("exitStatusBar"));
+    exitStatusBar->setCursor(Qt::PointingHandCursor);
+    exitStatusBar->installEventFilter(this);
     auto* exitPanel = new QLabel(QStringLiteral("Выход"));
     exitPanel->setAlignment(Qt::AlignCenter);
     exitPanel->setFixedWidth(100);
-    StatusBar1->addWidget(exitPanel);
-    StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setFont(pixelFont(SansSerif, 13));
-    StatusBar1->setStyleSheet(QStringLiteral(
+    exitStatusBar->addWidget(exitPanel);
+    exitStatusBar->setSizeGripEnabled(false);
+    exitStatusBar->setFont(pixelFont(SansSerif, 13));
+    exitStatusBar->setStyleSheet(QStringLiteral(
         "QStatusBar { background: #C0C0C0; }"
         "QStatusBar QLabel { color: black; border: 1px solid; border-color: #808080 white white #808080; }"));
 }
 
-void TForm1::layoutClient()
+void MainWindow::layoutClient()
 {
     const QSize size = m_client->size();
     m_speedBar->setGeometry(0, 0, size.width(), SpeedBar::BarHeight);
-    ProgBar->setGeometry(0, size.height() - 18, size.width(), 18);
+    thinkingBar->setGeometry(0, size.height() - 18, size.width(), 18);
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_client && event->type() == QEvent::Resize)
         layoutClient();
-    if (watched == StatusBar1 && event->type() == QEvent::MouseButtonRelease &&
+    if (watched == exitStatusBar && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        runGuarded(m_services.dialogs, [this] { SpeedItem1Click(); });
+        runGuarded(m_services.dialogs, [this] { exitGame(); });
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::FormCreate()
+void MainWindow::prepareAtStart()
 {
-    m_state.StartWidth = m_ds.CurrentWidth();
-    m_state.StartHeight = m_ds.CurrentHeight();
+    m_state.StartWidth = m_displaySwitcher.CurrentWidth();
+    m_state.StartHeight = m_displaySwitcher.CurrentHeight();
     if (m_state.StartWidth < 800)
-        m_ds.SetDisplaySettings(800, 600, 16, false);
+        m_displaySwitcher.SetDisplaySettings(800, 600, 16, false);
     m_state.PlayerName.clear();
-    MemoName->setChecked(m_settings.ReadSettingBool(SettingsSection, QStringLiteral("NameMNU"), true));
-    MMZwuk->setChecked(m_settings.ReadSettingBool(SettingsSection, QStringLiteral("Звук вкл."), true));
+    rememberNameAction->setChecked(m_settings.ReadSettingBool(SettingsSection, QStringLiteral("NameMNU"), true));
+    soundAction->setChecked(m_settings.ReadSettingBool(SettingsSection, QStringLiteral("Звук вкл."), true));
     updateSoundHint();
     loadAnswerCounters();
     Wave(QStringLiteral("begin"), false, false);
     armIdleExit();
     ResImage(QStringLiteral("ways"));
-    if (m_ds.CurrentWidth() < 800)
+    if (m_displaySwitcher.CurrentWidth() < 800)
         m_services.dialogs.info(
             QStringLiteral("Внимание: \rПрограмма расчитана для работы с экраном 800x600!"));
-    QPalette list = ListView1->palette();
+    QPalette list = topTenList->palette();
     list.setColor(QPalette::Text, ListTextColor);
-    ListView1->setPalette(list);
+    topTenList->setPalette(list);
     m_state.Paused = false;
 }
 
-void TForm1::loadAnswerCounters()
+void MainWindow::loadAnswerCounters()
 {
     // Every New game first closes the game before it, which stores these
     // counters; read at start, they run on from run to run instead of
@@ -379,71 +379,71 @@ void TForm1::loadAnswerCounters()
     m_state.PhraseNo = m_settings.ReadSettingInt(SettingsSection, QStringLiteral("Звук"), 0);
 }
 
-void TForm1::updateSoundHint()
+void MainWindow::updateSoundHint()
 {
-    const bool on = MMZwuk->isChecked();
-    SI6->setToolTip(soundHint(on));
-    SpeedBar::setPicture(SI6, on ? QStringLiteral("sound") : QStringLiteral("sound_mute"));
+    const bool on = soundAction->isChecked();
+    soundButton->setToolTip(soundHint(on));
+    SpeedBar::setPicture(soundButton, on ? QStringLiteral("sound") : QStringLiteral("sound_mute"));
 }
 
-void TForm1::SpeedItem1Click()
+void MainWindow::exitGame()
 {
-    if (m_ds.CurrentWidth() != m_state.StartWidth)
-        m_ds.SetDisplaySettings(m_state.StartWidth, m_state.StartHeight, 16, true);
+    if (m_displaySwitcher.CurrentWidth() != m_state.StartWidth)
+        m_displaySwitcher.SetDisplaySettings(m_state.StartWidth, m_state.StartHeight, 16, true);
     emit terminated();
 }
 
-void TForm1::MemoNameClick()
+void MainWindow::toggleRememberName()
 {
-    MemoName->setChecked(!MemoName->isChecked());
-    if (MemoName->isChecked())
+    rememberNameAction->setChecked(!rememberNameAction->isChecked());
+    if (rememberNameAction->isChecked())
         m_settings.WriteSettingStr(SettingsSection, QStringLiteral("Игрок"), m_state.PlayerName);
-    m_settings.WriteSettingBool(SettingsSection, QStringLiteral("NameMNU"), MemoName->isChecked());
+    m_settings.WriteSettingBool(SettingsSection, QStringLiteral("NameMNU"), rememberNameAction->isChecked());
 }
 
-void TForm1::MMZwukClick()
+void MainWindow::toggleSound()
 {
     Wave(QStringLiteral("btnCLICK"), false, false);
-    MMZwuk->setChecked(!MMZwuk->isChecked());
-    m_settings.WriteSettingBool(SettingsSection, QStringLiteral("Звук вкл."), MMZwuk->isChecked());
+    soundAction->setChecked(!soundAction->isChecked());
+    m_settings.WriteSettingBool(SettingsSection, QStringLiteral("Звук вкл."), soundAction->isChecked());
     updateSoundHint();
 }
 
-void TForm1::Wave(const QString& name, bool wait, bool toEnd)
+void MainWindow::Wave(const QString& name, bool wait, bool toEnd)
 {
     const QString path = m_services.paths.programFolder + QStringLiteral("wav/") + name +
                          QStringLiteral(".wav");
-    const bool played = PlaySoundFile(m_services.sound, path, MMZwuk->isChecked(), toEnd);
+    const bool played = PlaySoundFile(m_services.sound, path, soundAction->isChecked(), toEnd);
     if (!played && wait)
         m_services.waiter.wait(2000);
 }
 
-void TForm1::ResImage(const QString& name)
+void MainWindow::ResImage(const QString& name)
 {
-    const QPixmap picture = renderPicture(name);
-    Image1->setPixmap(picture);
-    Image1->resize(picture.size());
-    const int screenWidth = m_ds.CurrentWidth();
-    Image1->move((screenWidth - picture.width()) / 2, PictureTop);
-    Image1->repaint();
+    const QPixmap image = renderPicture(name);
+    picture->setPixmap(image);
+    picture->resize(image.size());
+    const int screenWidth = m_displaySwitcher.CurrentWidth();
+    picture->move((screenWidth - image.width()) / 2, PictureTop);
+    picture->repaint();
 }
 
-void TForm1::Timer2Timer()
+void MainWindow::idleAndPollTick()
 {
     if (m_state.Level == 0)
         emit terminated();
 }
 
-void TForm1::N10Click() { showAboutBox(QApplication::windowIcon(), m_services.facts, m_services.waiter); }
+void MainWindow::showAbout() { showAboutBox(QApplication::windowIcon(), m_services.facts, m_services.waiter); }
 
-void TForm1::openProgramDocument(const QString& page)
+void MainWindow::openProgramDocument(const QString& page)
 {
     m_services.shell.openDocument(QStringLiteral("file://") + m_services.paths.programFolder + page);
 }
 
-void TForm1::N15Click() { openProgramDocument(QStringLiteral("support.html")); }
-void TForm1::N17Click() { m_services.shell.openDocument(QStringLiteral("mailto:?subject=Zambrel!")); }
-void TForm1::N18Click() { openProgramDocument(QStringLiteral("sponsors.html#tavlin")); }
-void TForm1::varnowebgroup1Click() { openProgramDocument(QStringLiteral("sponsors.html#varno")); }
-void TForm1::N19Click() { openProgramDocument(QStringLiteral("tulip.html#rules")); }
-void TForm1::HelpClick() { openProgramDocument(QStringLiteral("tulip.html")); }
+void MainWindow::openSupportPage() { openProgramDocument(QStringLiteral("support.html")); }
+void MainWindow::writeLetter() { m_services.shell.openDocument(QStringLiteral("mailto:?subject=Zambrel!")); }
+void MainWindow::openSponsorPage() { openProgramDocument(QStringLiteral("sponsors.html#tavlin")); }
+void MainWindow::openWebGroupPage() { openProgramDocument(QStringLiteral("sponsors.html#varno")); }
+void MainWindow::openRulesPage() { openProgramDocument(QStringLiteral("tulip.html#rules")); }
+void MainWindow::openHelp() { openProgramDocument(QStringLiteral("tulip.html")); }

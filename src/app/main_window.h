@@ -1,4 +1,4 @@
-// The main window of the game (TForm1): the menu, the command bar, the
+// The main window of the game: the menu, the command bar, the
 // question with its answers, the prize ladder, the thinking-time bar, the
 // pictures and sounds. Its handlers keep the order of steps of the game;
 // the arithmetic lives in the rules they call.
@@ -29,40 +29,40 @@ class TGradButton;
 class TQzGradient;
 struct Services;
 
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    TForm1(Services& services, SettingsStore& settings, QWidget* parent = nullptr);
-    ~TForm1() override;
+    MainWindow(Services& services, SettingsStore& settings, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Commands and timer ticks, as the player and the clock trigger them.
-    void SpeedItem1Click();
-    void MemoNameClick();
-    void MMZwukClick();
-    void N10Click();
-    void N15Click();
-    void N17Click();
-    void N18Click();
-    void N19Click();
-    void varnowebgroup1Click();
-    void HelpClick();
-    void Timer2Timer();
+    void exitGame();
+    void toggleRememberName();
+    void toggleSound();
+    void showAbout();
+    void openSupportPage();
+    void writeLetter();
+    void openSponsorPage();
+    void openRulesPage();
+    void openWebGroupPage();
+    void openHelp();
+    void idleAndPollTick();
 
     // The game: its start, each question, the answers, its end, the ranking.
     void NewGame();
     void GameEnable(bool on);
     void Bancrot();
     void SetGame(int n);
-    void Timer1Timer();
-    void FaqBtn1Click(int tag);
-    void TabloV(int level, bool show);
-    void Button1Click();
+    void thinkingTick();
+    void answer(int tag);
+    void showScoreBoard(int level, bool show);
+    void togglePause();
     void CloseGame(bool book, GameEnd end = GameEnd::Lost);
-    void N6Click();
+    void takeMoney();
     void Dollar(int amount);
     void Lider2(bool exportPage);
-    void Lider();
-    void N13Click();
+    void showRanking();
+    void resetResults();
 
     // The sounds and pictures of the game.
     void Wave(const QString& name, bool wait, bool toEnd);
@@ -70,51 +70,51 @@ public:
 
     GameState& state() { return m_state; }
     const GameState& state() const { return m_state; }
-    const TDisplaySwitcher& DS() const { return m_ds; }
+    const TDisplaySwitcher& displaySwitcher() const { return m_displaySwitcher; }
 
     // Menu items.
-    QAction* N2 = nullptr;
-    QAction* N21 = nullptr;
-    QAction* N4 = nullptr;
-    QAction* N5 = nullptr;
-    QAction* N50501 = nullptr;
-    QAction* N6 = nullptr;
-    QAction* N8 = nullptr;
-    QAction* N13 = nullptr;
-    QAction* MemoName = nullptr;
-    QAction* MMZwuk = nullptr;
-    QAction* N22 = nullptr;
-    QAction* N12 = nullptr;
-    QAction* N10 = nullptr;
-    QAction* N15 = nullptr;
-    QAction* N17 = nullptr;
-    QAction* N18 = nullptr;
-    QAction* varnowebgroup1 = nullptr;
-    QAction* N19 = nullptr;
+    QAction* newGameAction = nullptr;
+    QAction* advertAction = nullptr;
+    QAction* pollAction = nullptr;
+    QAction* phoneAction = nullptr;
+    QAction* fiftyFiftyAction = nullptr;
+    QAction* takeMoneyAction = nullptr;
+    QAction* exitAction = nullptr;
+    QAction* resetResultsAction = nullptr;
+    QAction* rememberNameAction = nullptr;
+    QAction* soundAction = nullptr;
+    QAction* newQuestionsAction = nullptr;
+    QAction* rankingAction = nullptr;
+    QAction* aboutAction = nullptr;
+    QAction* supportLinkAction = nullptr;
+    QAction* mailLinkAction = nullptr;
+    QAction* sponsorLinkAction = nullptr;
+    QAction* webGroupLinkAction = nullptr;
+    QAction* rulesLinkAction = nullptr;
     // Command bar buttons.
-    QToolButton* SI7 = nullptr;
-    QToolButton* SI8 = nullptr;
-    QToolButton* SI5 = nullptr;
-    QToolButton* SI6 = nullptr;
-    QToolButton* PzItem = nullptr;
-    QToolButton* SI4 = nullptr;
-    QToolButton* Sl1 = nullptr;
-    QToolButton* Sl2 = nullptr;
-    QToolButton* Sl3 = nullptr;
+    QToolButton* newGameButton = nullptr;
+    QToolButton* exitButton = nullptr;
+    QToolButton* rankingButton = nullptr;
+    QToolButton* soundButton = nullptr;
+    QToolButton* pauseButton = nullptr;
+    QToolButton* takeMoneyButton = nullptr;
+    QToolButton* fiftyFiftyButton = nullptr;
+    QToolButton* phoneButton = nullptr;
+    QToolButton* pollButton = nullptr;
     // The game's controls.
-    QLabel* Image1 = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    std::array<TGradButton*, 4> FaqBtn{};
-    TGradButton* Tablo = nullptr;
-    QzProgressBar* ProgBar = nullptr;
-    LadderBar* CoolBar1 = nullptr;
-    QFrame* Panel1 = nullptr;
-    QTreeWidget* ListView1 = nullptr;
-    QFrame* Panel2 = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
-    GameTimer* Timer1 = nullptr;
-    GameTimer* Timer2 = nullptr;
-    DbfTable TulipT;
+    QLabel* picture = nullptr;
+    QPlainTextEdit* questionText = nullptr;
+    std::array<TGradButton*, 4> answerButtons{};
+    TGradButton* scoreBoard = nullptr;
+    QzProgressBar* thinkingBar = nullptr;
+    LadderBar* ladder = nullptr;
+    QFrame* topTenPanel = nullptr;
+    QTreeWidget* topTenList = nullptr;
+    QFrame* pollPanel = nullptr;
+    QStatusBar* exitStatusBar = nullptr;
+    GameTimer* thinkingTimer = nullptr;
+    GameTimer* idleAndPollTimer = nullptr;
+    DbfTable m_questionTable;
 
 signals:
     // The program ends: by the exit command or by the idle exit.
@@ -128,11 +128,11 @@ private:
     void createSpeedBar();
     void createGameControls(QWidget* client);
     void layoutClient();
-    void FormCreate();
+    void prepareAtStart();
     // Connects a trigger to a command that runs through the error wrapper.
     template <typename Sender, typename Signal>
-    void bind(Sender* sender, Signal signal, void (TForm1::*command)());
-    void bindSwitch(QAction* action, void (TForm1::*command)());
+    void bind(Sender* sender, Signal signal, void (MainWindow::*command)());
+    void bindSwitch(QAction* action, void (MainWindow::*command)());
     void bindGameCommands();
     void openProgramDocument(const QString& page);
     void updateSoundHint();
@@ -159,7 +159,7 @@ private:
     Services& m_services;
     SettingsStore& m_settings;
     GameState m_state;
-    TDisplaySwitcher m_ds;
+    TDisplaySwitcher m_displaySwitcher;
     QWidget* m_client = nullptr;
     QWidget* m_speedBar = nullptr;
     TQzGradient* m_gradient = nullptr;

@@ -3,11 +3,11 @@
 #include "app/main_window.h"
 
 #include "app/game_colours.h"
-#include "app/ini_file.h"
+#include "storage/ini_file.h"
 #include "app/money_window.h"
 #include "app/pictures.h"
 #include "app/prize_ladder.h"
-#include "app/settings_store.h"
+#include "storage/settings_store.h"
 #include "controls/grad_button.h"
 #include "platform/game_timer.h"
 #include "platform/services.h"
@@ -31,31 +31,31 @@ constexpr int ScoreBoardMs = 3000;
 constexpr int NoteDelayMs = 50;
 } // namespace
 
-void TForm1::armIdleExit()
+void MainWindow::armIdleExit()
 {
-    Timer2->setInterval(IdleExitMs);
+    idleAndPollTimer->setInterval(IdleExitMs);
     m_state.Level = 0;
-    Timer2->setEnabled(true);
+    idleAndPollTimer->setEnabled(true);
 }
 
-void TForm1::CloseGame(bool book, GameEnd end)
+void MainWindow::CloseGame(bool book, GameEnd end)
 {
     ResImage(QStringLiteral("ways"));
     GameEnable(false);
     repaint();
-    Timer1->setEnabled(false);
+    thinkingTimer->setEnabled(false);
     m_settings.WriteSettingInt(SettingsSection, QStringLiteral("Реклама"), m_state.AdvertCount);
     m_settings.WriteSettingInt(SettingsSection, QStringLiteral("Ответ"), m_state.ClickCount);
     m_settings.WriteSettingInt(SettingsSection, QStringLiteral("Звук"), m_state.PhraseNo);
 
     if (book && !m_state.PlayerName.isEmpty()) {
         m_state.GameResult = gameResult(end, m_state.Level, m_state.Balance, m_state.Winnings);
-        Tablo->setCaption(resultCaption(m_state.GameResult));
-        Tablo->show();
+        scoreBoard->setCaption(resultCaption(m_state.GameResult));
+        scoreBoard->show();
         repaint();
         Wave(QStringLiteral("begin"), false, false);
         m_services.waiter.wait(ScoreBoardMs);
-        Tablo->hide();
+        scoreBoard->hide();
         m_state.Balance = bookedBalance(m_state.Balance, m_state.GameResult, m_state.GameNo);
 
         const QString results = resultsFile();
@@ -72,7 +72,7 @@ void TForm1::CloseGame(bool book, GameEnd end)
         armIdleExit();
 }
 
-void TForm1::N6Click()
+void MainWindow::takeMoney()
 {
     if (m_state.Winnings == 0)
         return;
@@ -83,7 +83,7 @@ void TForm1::N6Click()
     askPlayAgain();
 }
 
-void TForm1::millionEnding()
+void MainWindow::millionEnding()
 {
     ShowMessageWindow(QStringLiteral("Zambrel!"),
                       millionText(m_state.Balance, m_state.GameNo, m_state.PlayerName), Maroon,
@@ -94,18 +94,18 @@ void TForm1::millionEnding()
     Dollar(PrizeLadder[15] - PrizeLadder[10]);
 }
 
-void TForm1::askPlayAgain()
+void MainWindow::askPlayAgain()
 {
     if (m_services.dialogs.askYesNo(QStringLiteral("%1! Cыграем еще?").arg(m_state.PlayerName)))
-        N2->trigger();
+        newGameAction->trigger();
     else
         m_state.PlayerName.clear();
 }
 
-void TForm1::Dollar(int amount)
+void MainWindow::Dollar(int amount)
 {
-    Image1->hide();
-    Image1->repaint();
+    picture->hide();
+    picture->repaint();
     MoneyWindow money(geometry());
     money.show();
     m_services.random.randomize();
@@ -117,28 +117,28 @@ void TForm1::Dollar(int amount)
                                         m_services.random.random(money.height() - 90)));
         }
     }
-    Image1->show();
+    picture->show();
     repaint();
     Wave(QStringLiteral("true"), true, true);
 }
 
-void TForm1::Lider2(bool exportPage)
+void MainWindow::Lider2(bool exportPage)
 {
     if (exportPage)
         Wave(QStringLiteral("begin"), false, false);
     const QList<RankingRow> rows = RebuildRanking(resultsFile(), m_services.clock.now().date());
-    ListView1->clear();
+    topTenList->clear();
     for (const RankingRow& row : rows)
-        new QTreeWidgetItem(ListView1, {row.scoreText(), row.name});
+        new QTreeWidgetItem(topTenList, {row.scoreText(), row.name});
     if (exportPage) {
         WriteLiderPage(QDir::currentPath(), rows);
         m_services.shell.openDocument(QString::fromLatin1(LiderPageName));
     }
 }
 
-void TForm1::Lider() { Lider2(true); }
+void MainWindow::showRanking() { Lider2(true); }
 
-void TForm1::N13Click()
+void MainWindow::resetResults()
 {
     const QDate today = m_services.clock.now().date();
     const QString last = m_settings.ReadSettingStr(SettingsSection, QStringLiteral("Сброс"),
@@ -148,7 +148,7 @@ void TForm1::N13Click()
         return;
     }
     const QString name =
-        MemoName->isChecked()
+        rememberNameAction->isChecked()
             ? m_settings.ReadSettingStr(SettingsSection, QStringLiteral("Игрок"), {})
             : ReadRegistryValues(m_services.facts, RegistryRoot::LocalMachine,
                                  QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion"),

@@ -2,13 +2,13 @@
 #include "app/main_window.h"
 
 #include "app/game_colours.h"
-#include "app/code_page.h"
+#include "storage/code_page.h"
 #include "app/game_phrases.h"
-#include "app/ini_file.h"
+#include "storage/ini_file.h"
 #include "app/ladder_bar.h"
 #include "app/player_name.h"
 #include "app/prize_ladder.h"
-#include "app/settings_store.h"
+#include "storage/settings_store.h"
 #include "controls/grad_button.h"
 #include "controls/progress_bar.h"
 #include "platform/game_timer.h"
@@ -58,12 +58,12 @@ private:
 
 } // namespace
 
-QString TForm1::resultsFile() const
+QString MainWindow::resultsFile() const
 {
     return m_services.paths.programFolder + QStringLiteral("tulip.lst");
 }
 
-void TForm1::timedMessage(const QString& text, const QColor& background, const QColor& textColor,
+void MainWindow::timedMessage(const QString& text, const QColor& background, const QColor& textColor,
                           const QString& sound, int extraWaitMs)
 {
     ShowMessageWindow(QStringLiteral("Zambrel!"), text, background, textColor);
@@ -73,14 +73,14 @@ void TForm1::timedMessage(const QString& text, const QColor& background, const Q
     CloseMessageWindow();
 }
 
-void TForm1::NewGame()
+void MainWindow::NewGame()
 {
-    Panel2->hide();
+    pollPanel->hide();
     m_state.ThinkInterval = 500;
     Lider2(false);
     CloseGame(false);
-    Timer2->setInterval(300);
-    Timer2->setEnabled(false);
+    idleAndPollTimer->setInterval(300);
+    idleAndPollTimer->setEnabled(false);
     m_services.keyboard.selectRussian();
     m_state.GameResult = 0;
     settlePlayerName();
@@ -108,8 +108,8 @@ void TForm1::NewGame()
     settlePlayerCity();
 
     for (int level = 1; level <= TopLevel; ++level)
-        CoolBar1->New(level);
-    CoolBar1->New(0);
+        ladder->New(level);
+    ladder->New(0);
 
     loadAnswerCounters();
     GameEnable(true);
@@ -118,9 +118,9 @@ void TForm1::NewGame()
         active->repaint();
 }
 
-void TForm1::settlePlayerName()
+void MainWindow::settlePlayerName()
 {
-    if (MemoName->isChecked())
+    if (rememberNameAction->isChecked())
         m_state.PlayerName = m_settings.ReadSettingStr(SettingsSection, QStringLiteral("Игрок"), {});
     if (!m_state.PlayerName.isEmpty())
         return;
@@ -129,11 +129,11 @@ void TForm1::settlePlayerName()
                                              QStringLiteral("RegisteredOwner"));
     m_state.PlayerName = sanitizePlayerName(m_services.dialogs.inputText(
         QStringLiteral("Zambrel!"), QStringLiteral("Как тебя называть?"), owner));
-    if (MemoName->isChecked())
+    if (rememberNameAction->isChecked())
         m_settings.WriteSettingStr(SettingsSection, QStringLiteral("Игрок"), m_state.PlayerName);
 }
 
-void TForm1::settlePlayerCity()
+void MainWindow::settlePlayerCity()
 {
     const QString results = resultsFile();
     m_state.PlayerCity = IniReadStr(results, m_state.PlayerName, QStringLiteral("Место"), {});
@@ -150,58 +150,58 @@ void TForm1::settlePlayerCity()
     IniWriteStr(results, m_state.PlayerName, QStringLiteral("Место"), m_state.PlayerCity);
 }
 
-void TForm1::GameEnable(bool on)
+void MainWindow::GameEnable(bool on)
 {
-    for (QAction* command : {N50501, N4, N5, N6})
+    for (QAction* command : {fiftyFiftyAction, pollAction, phoneAction, takeMoneyAction})
         command->setEnabled(on);
-    for (QToolButton* button : {Sl1, Sl2, Sl3, SI4})
+    for (QToolButton* button : {fiftyFiftyButton, phoneButton, pollButton, takeMoneyButton})
         button->setEnabled(on);
-    for (QWidget* control : {static_cast<QWidget*>(CoolBar1), static_cast<QWidget*>(Panel1),
-                             static_cast<QWidget*>(ProgBar), static_cast<QWidget*>(Memo1)})
+    for (QWidget* control : {static_cast<QWidget*>(ladder), static_cast<QWidget*>(topTenPanel),
+                             static_cast<QWidget*>(thinkingBar), static_cast<QWidget*>(questionText)})
         control->setVisible(on);
-    for (TGradButton* button : FaqBtn)
+    for (TGradButton* button : answerButtons)
         button->setVisible(on);
 }
 
-void TForm1::Bancrot()
+void MainWindow::Bancrot()
 {
     CloseGame(false);
     m_services.dialogs.info(
         QStringLiteral("%1\rТы БАНКРОТ!!\rАзартные игры не для тебя!").arg(m_state.PlayerName));
 }
 
-void TForm1::SetGame(int n)
+void MainWindow::SetGame(int n)
 {
     if (m_state.Paused) {
-        Memo1->hide();
-        for (TGradButton* button : FaqBtn)
+        questionText->hide();
+        for (TGradButton* button : answerButtons)
             button->hide();
         showMinimized();
         return;
     }
     ResImage(QStringLiteral("game"));
     Wave(n == 1 ? QStringLiteral("gong") : QStringLiteral("change"), false, false);
-    ProgBar->setPosition(0);
-    Memo1->clear();
-    for (TGradButton* button : FaqBtn)
+    thinkingBar->setPosition(0);
+    questionText->clear();
+    for (TGradButton* button : answerButtons)
         button->setGradColor(Blue);
-    CoolBar1->New(n);
+    ladder->New(n);
     if (!loadQuestion(n))
         return;
     repaint();
-    Timer1->setInterval(m_state.ThinkInterval);
-    Timer1->setEnabled(true);
+    thinkingTimer->setInterval(m_state.ThinkInterval);
+    thinkingTimer->setEnabled(true);
 }
 
-bool TForm1::loadQuestion(int n)
+bool MainWindow::loadQuestion(int n)
 {
-    const TableSession session(TulipT);
-    TulipT.SetDatabaseName(m_services.paths.programFolder);
-    TulipT.OpenTable();
-    TulipT.SetFiltered(false);
-    TulipT.SetFilter(QStringLiteral("(NN = %1)").arg(n));
-    TulipT.SetFiltered(true);
-    if (TulipT.AtEnd()) {
+    const TableSession session(m_questionTable);
+    m_questionTable.SetDatabaseName(m_services.paths.programFolder);
+    m_questionTable.OpenTable();
+    m_questionTable.SetFiltered(false);
+    m_questionTable.SetFilter(QStringLiteral("(NN = %1)").arg(n));
+    m_questionTable.SetFiltered(true);
+    if (m_questionTable.AtEnd()) {
         abandonGame(QStringLiteral("В таблице вопросов нет ни одного вопроса %1-го уровня.").arg(n));
         return false;
     }
@@ -210,98 +210,98 @@ bool TForm1::loadQuestion(int n)
     const QString levelKey = QString::number(n);
     const QString recordKey = QStringLiteral("Rec") + levelKey;
     int skip = m_settings.ReadSettingInt(SettingsSection, levelKey, m_services.random.random(25));
-    TulipT.GoFirst();
-    TulipT.Skip(std::max(skip, 0));
+    m_questionTable.GoFirst();
+    m_questionTable.Skip(std::max(skip, 0));
     if (m_settings.ReadSettingInt(SettingsSection, recordKey, 1) ==
-        static_cast<int>(TulipT.RecordNumber())) {
-        TulipT.GoFirst();
-        TulipT.Skip(0);
+        static_cast<int>(m_questionTable.RecordNumber())) {
+        m_questionTable.GoFirst();
+        m_questionTable.Skip(0);
         skip = 0;
     }
     m_settings.WriteSettingInt(SettingsSection, levelKey, skip + 1);
-    m_settings.WriteSettingInt(SettingsSection, recordKey, static_cast<int>(TulipT.RecordNumber()));
+    m_settings.WriteSettingInt(SettingsSection, recordKey, static_cast<int>(m_questionTable.RecordNumber()));
     showQuestion();
     if (m_state.RightAnswer < 1 || m_state.RightAnswer > 4) {
         abandonGame(QStringLiteral("Вопрос %1 в таблице вопросов испорчен: у него нет верного ответа.")
-                        .arg(TulipT.RecordNumber()));
+                        .arg(m_questionTable.RecordNumber()));
         return false;
     }
     rotateQuestion();
     return true;
 }
 
-void TForm1::abandonGame(const QString& reason)
+void MainWindow::abandonGame(const QString& reason)
 {
-    TulipT.CloseTable();
+    m_questionTable.CloseTable();
     m_services.dialogs.error(reason + QStringLiteral("\rИгра окончена без подсчёта результата."));
     CloseGame(false);
     armIdleExit();
 }
 
-void TForm1::showQuestion()
+void MainWindow::showQuestion()
 {
-    Memo1->setPlainText(decodeQuestionText(TulipT.GetText(QStringLiteral("QQ"))));
-    Memo1->verticalScrollBar()->setValue(0);
+    questionText->setPlainText(decodeQuestionText(m_questionTable.GetText(QStringLiteral("QQ"))));
+    questionText->verticalScrollBar()->setValue(0);
     for (int i = 0; i < 4; ++i)
-        m_state.Answers[i] = TulipT.GetText(QStringLiteral("A%1").arg(i + 1));
+        m_state.Answers[i] = m_questionTable.GetText(QStringLiteral("A%1").arg(i + 1));
     for (int i = 0; i < 4; ++i)
-        FaqBtn[i]->setCaption(QString(QChar(u'A' + i)) + QStringLiteral(".  ") +
+        answerButtons[i]->setCaption(QString(QChar(u'A' + i)) + QStringLiteral(".  ") +
                               decodeQuestionText(m_state.Answers[i]));
-    m_state.RightAnswer = TulipT.GetInteger(QStringLiteral("ZN"));
+    m_state.RightAnswer = m_questionTable.GetInteger(QStringLiteral("ZN"));
 }
 
-void TForm1::rotateQuestion()
+void MainWindow::rotateQuestion()
 {
-    if (!TulipT.LockRecord())
+    if (!m_questionTable.LockRecord())
         return;
     const RotatedAnswers rotated = rotateAnswers(m_state.Answers, m_state.RightAnswer);
-    TulipT.BeginEdit();
-    TulipT.SetText(QStringLiteral("A1"), rotated.answers[0]);
-    TulipT.SetText(QStringLiteral("A4"), rotated.answers[3]);
-    TulipT.SetText(QStringLiteral("A3"), rotated.answers[2]);
-    TulipT.SetText(QStringLiteral("A2"), rotated.answers[1]);
-    TulipT.SetInteger(QStringLiteral("ZN"), rotated.rightAnswer);
-    TulipT.PostRecord();
-    TulipT.UnlockRecords();
+    m_questionTable.BeginEdit();
+    m_questionTable.SetText(QStringLiteral("A1"), rotated.answers[0]);
+    m_questionTable.SetText(QStringLiteral("A4"), rotated.answers[3]);
+    m_questionTable.SetText(QStringLiteral("A3"), rotated.answers[2]);
+    m_questionTable.SetText(QStringLiteral("A2"), rotated.answers[1]);
+    m_questionTable.SetInteger(QStringLiteral("ZN"), rotated.rightAnswer);
+    m_questionTable.PostRecord();
+    m_questionTable.UnlockRecords();
 }
 
-void TForm1::Timer1Timer()
+void MainWindow::thinkingTick()
 {
-    ProgBar->setPosition(ProgBar->position() + 1);
-    if (ProgBar->position() < 100)
+    thinkingBar->setPosition(thinkingBar->position() + 1);
+    if (thinkingBar->position() < 100)
         return;
-    Timer1->setEnabled(false);
+    thinkingTimer->setEnabled(false);
     timedMessage(QStringLiteral("Игра окончена, Ваше время истекло!"), White, Black,
                  QStringLiteral("stoptime"), 2000);
     CloseGame(true);
     askPlayAgain();
 }
 
-void TForm1::FaqBtn1Click(int tag)
+void MainWindow::answer(int tag)
 {
-    if (Panel2->isVisible()) {
-        Timer2->setEnabled(false);
-        Panel2->hide();
+    if (pollPanel->isVisible()) {
+        idleAndPollTimer->setEnabled(false);
+        pollPanel->hide();
     }
     Wave(QStringLiteral("btnclick"), false, false);
     m_state.ClickCount = nextClickCount(m_state.ClickCount);
     m_state.PhraseNo = nextPhraseNo(m_state.PhraseNo);
 
     if (isTease(m_state.ClickCount, m_state.Level)) {
-        Timer1->setEnabled(false);
-        ProgBar->setPosition(0);
+        thinkingTimer->setEnabled(false);
+        thinkingBar->setPosition(0);
         timedMessage(phrase(TeasePhrases.at(m_state.Level)), Blue, Yellow, QStringLiteral("MILLION"));
-        Timer1->setInterval(m_state.ThinkInterval);
-        Timer1->setEnabled(true);
+        thinkingTimer->setInterval(m_state.ThinkInterval);
+        thinkingTimer->setEnabled(true);
         return;
     }
 
-    TGradButton* clicked = FaqBtn.at(tag - 1);
+    TGradButton* clicked = answerButtons.at(tag - 1);
     clicked->setGradColor(Red);
     clicked->repaint();
     m_services.waiter.wait(500);
-    Timer1->setEnabled(false);
-    CoolBar1->New(m_state.Level);
+    thinkingTimer->setEnabled(false);
+    ladder->New(m_state.Level);
 
     if (m_state.AdvertCount < 13) {
         ++m_state.AdvertCount;
@@ -313,7 +313,7 @@ void TForm1::FaqBtn1Click(int tag)
     }
     m_settings.WriteSettingInt(SettingsSection, QStringLiteral("Реклама"), m_state.AdvertCount);
 
-    TGradButton* right = FaqBtn.at(m_state.RightAnswer - 1);
+    TGradButton* right = answerButtons.at(m_state.RightAnswer - 1);
     right->setGradColor(Lime);
     right->repaint();
     if (tag == m_state.RightAnswer)
@@ -322,12 +322,12 @@ void TForm1::FaqBtn1Click(int tag)
         wrongAnswer();
 }
 
-void TForm1::rightAnswer()
+void MainWindow::rightAnswer()
 {
-    TabloV(m_state.Level, true);
+    showScoreBoard(m_state.Level, true);
     timedMessage(phrase(PraisePhrases.at(m_state.ClickCount)), Red, White,
                  phrase(RightSounds.at(m_state.PhraseNo)));
-    TabloV(m_state.Level, false);
+    showScoreBoard(m_state.Level, false);
     m_state.Winnings = PrizeLadder.at(m_state.Level);
     if (m_state.Level == 5 || m_state.Level == 10) {
         timedMessage(QString::number(m_state.Winnings) +
@@ -346,7 +346,7 @@ void TForm1::rightAnswer()
     }
 }
 
-void TForm1::wrongAnswer()
+void MainWindow::wrongAnswer()
 {
     timedMessage(phrase(WrongPhrases.at(m_state.PhraseNo)), Lavender, White, QStringLiteral("false"));
     Wave(QStringLiteral("oshibka"), false, false);
@@ -354,37 +354,37 @@ void TForm1::wrongAnswer()
     askPlayAgain();
 }
 
-void TForm1::TabloV(int level, bool show)
+void MainWindow::showScoreBoard(int level, bool show)
 {
-    for (TGradButton* button : FaqBtn)
+    for (TGradButton* button : answerButtons)
         button->setVisible(!show);
-    Memo1->setVisible(!show);
+    questionText->setVisible(!show);
     if (show) {
-        Tablo->setCaption(scoreBoardCaption(level));
+        scoreBoard->setCaption(scoreBoardCaption(level));
         if (isHolidayPeriod(m_services.clock.now().date())) {
             ResImage(QStringLiteral("ded"));
             if (level == 5 || level == 10)
-                Tablo->setCaption(QStringLiteral("* С Новым годом! *"));
+                scoreBoard->setCaption(QStringLiteral("* С Новым годом! *"));
         }
     }
-    Tablo->setVisible(show);
+    scoreBoard->setVisible(show);
     repaint();
 }
 
-void TForm1::Button1Click()
+void MainWindow::togglePause()
 {
     if (m_state.Level == 0)
         return;
     m_state.Paused = !m_state.Paused;
     if (m_state.Paused) {
-        PzItem->setToolTip(PausedHint);
+        pauseButton->setToolTip(PausedHint);
         m_services.dialogs.info(
             QStringLiteral("После ответа на вопрос программа перейдет в режим паузы!"));
         return;
     }
-    PzItem->setToolTip(PauseHint);
-    Memo1->show();
-    for (TGradButton* button : FaqBtn)
+    pauseButton->setToolTip(PauseHint);
+    questionText->show();
+    for (TGradButton* button : answerButtons)
         button->show();
     SetGame(m_state.Level);
 }

@@ -1,6 +1,6 @@
 #include "questions/dbf_field.h"
 
-#include "app/app_error.h"
+#include "storage/app_error.h"
 #include "questions/dbf_number.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "questions/dbf_file.h"
 
-#include "app/app_error.h"
+#include "storage/app_error.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "questions/dbf_table.h"
 
-#include "app/app_error.h"
+#include "storage/app_error.h"
 #include "questions/dbf_file.h"
 #include "questions/dbf_header.h"
 #include "questions/dbf_number.h"

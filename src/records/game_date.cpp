@@ -1,6 +1,6 @@
 #include "records/game_date.h"
 
-#include "app/app_error.h"
+#include "storage/app_error.h"
 
 #include <QRegularExpression>
 

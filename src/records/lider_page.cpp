@@ -1,8 +1,8 @@
 #include "records/lider_page.h"
 
-#include "app/app_error.h"
-#include "app/atomic_file.h"
-#include "app/code_page.h"
+#include "storage/app_error.h"
+#include "storage/atomic_file.h"
+#include "storage/code_page.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #include "records/ranking.h"
 
-#include "app/ini_file.h"
+#include "storage/ini_file.h"
 #include "records/game_date.h"
 #include "records/reading_table.h"
 #include "records/results_file.h"

@@ -1,6 +1,6 @@
 #include "records/results_file.h"
 
-#include "app/code_page.h"
+#include "storage/code_page.h"
 
 #include <QFile>
 

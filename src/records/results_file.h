@@ -6,7 +6,7 @@
 // as they would in the whole file: the first one of that name.
 #pragma once
 
-#include "app/ini_document.h"
+#include "storage/ini_document.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -1,6 +1,6 @@
 #include "windows/registry_values.h"
 
-#include "app/code_page.h"
+#include "storage/code_page.h"
 
 #include <QList>
 

@@ -2,9 +2,9 @@
 // folder with a small question table, and what the player saw recorded.
 #pragma once
 
-#include "app/ini_file.h"
+#include "storage/ini_file.h"
 #include "app/main_window.h"
-#include "app/settings_store.h"
+#include "storage/settings_store.h"
 #include "controls/grad_button.h"
 #include "question_table_fixture.h"
 #include "support/fake_services.h"
@@ -37,7 +37,7 @@ protected:
     void startProgram()
     {
         m_form.reset();
-        m_form = std::make_unique<TForm1>(m_fakes.services, m_settings);
+        m_form = std::make_unique<MainWindow>(m_fakes.services, m_settings);
         m_form->show();
     }
 
@@ -58,8 +58,8 @@ protected:
         m_settings.WriteSettingStr(SettingsSection, QStringLiteral("Игрок"), name);
     }
 
-    void answerRight() { m_form->FaqBtn1Click(state().RightAnswer); }
-    void answerWrong() { m_form->FaqBtn1Click(state().RightAnswer % 4 + 1); }
+    void answerRight() { m_form->answer(state().RightAnswer); }
+    void answerWrong() { m_form->answer(state().RightAnswer % 4 + 1); }
     // Answers right until the level is reached, clicking again after a tease.
     void climbTo(int level)
     {
@@ -81,14 +81,14 @@ protected:
                 m_messages.append(message->text() + u'|' +
                                   message->palette().color(QPalette::Window).name() + u'|' +
                                   message->textColour().name());
-        if (m_form && m_form->Tablo->isVisible() && ms != 50)
-            m_boards.append(m_form->Tablo->caption());
+        if (m_form && m_form->scoreBoard->isVisible() && ms != 50)
+            m_boards.append(m_form->scoreBoard->caption());
     }
 
     QTemporaryDir m_dir;
     FakeServices m_fakes{m_dir.path()};
     SettingsStore m_settings{m_fakes.services.paths.settingsFile};
-    std::unique_ptr<TForm1> m_form;
+    std::unique_ptr<MainWindow> m_form;
     QStringList m_messages;
     QStringList m_boards;
 };

@@ -51,8 +51,8 @@ TEST_F(GameWindowTest, AFirstGameGreetsWithTheLoanAndIsWonToTheMillion)
     EXPECT_EQ(m_settings.ReadSettingInt(SettingsSection, "Игра", 0), 1);
     EXPECT_EQ(m_settings.ReadSettingStr(SettingsSection, "Игрок", ""), "Вася");
     EXPECT_EQ(state().Level, 0);
-    EXPECT_TRUE(m_form->Timer2->isEnabled());
-    EXPECT_EQ(m_form->Timer2->interval(), 300000);
+    EXPECT_TRUE(m_form->idleAndPollTimer->isEnabled());
+    EXPECT_EQ(m_form->idleAndPollTimer->interval(), 300000);
 }
 
 TEST_F(GameWindowTest, AWrongAnswerAtLevelThreeLosesATenthOfTheBalance)
@@ -68,8 +68,8 @@ TEST_F(GameWindowTest, AWrongAnswerAtLevelThreeLosesATenthOfTheBalance)
     EXPECT_EQ(IniReadInt(results(), "Вася", "Игра", 0), 5);
     EXPECT_TRUE(m_fakes.dialogs.shown.last().startsWith("ask: Вася! Cыграем еще?"));
     EXPECT_TRUE(state().PlayerName.isEmpty());  // "No": the next game asks again
-    EXPECT_FALSE(m_form->FaqBtn[0]->isVisible());
-    EXPECT_FALSE(m_form->N6->isEnabled());
+    EXPECT_FALSE(m_form->answerButtons[0]->isVisible());
+    EXPECT_FALSE(m_form->takeMoneyAction->isEnabled());
 }
 
 TEST_F(GameWindowTest, TheWrongAnswerShowsItsMessageAndTheRightAnswerTurnsGreen)
@@ -78,9 +78,9 @@ TEST_F(GameWindowTest, TheWrongAnswerShowsItsMessageAndTheRightAnswerTurnsGreen)
     m_form->NewGame();
     const int right = state().RightAnswer;
     const int wrong = right % 4 + 1;
-    m_form->FaqBtn1Click(wrong);
-    EXPECT_EQ(m_form->FaqBtn[wrong - 1]->gradColor(), QColor(0xFF, 0x00, 0x00));
-    EXPECT_EQ(m_form->FaqBtn[right - 1]->gradColor(), QColor(0x00, 0xFF, 0x00));
+    m_form->answer(wrong);
+    EXPECT_EQ(m_form->answerButtons[wrong - 1]->gradColor(), QColor(0xFF, 0x00, 0x00));
+    EXPECT_EQ(m_form->answerButtons[right - 1]->gradColor(), QColor(0x00, 0xFF, 0x00));
     EXPECT_EQ(m_messages.first(), "Эх ты, вундеркинд! Проиграл!|#8080ff|#ffffff");
     EXPECT_TRUE(m_fakes.sound.played.contains("oshibka.wav"));
 }
@@ -90,11 +90,11 @@ TEST_F(GameWindowTest, TheThinkingTimeRunsOutAtLevelEight)
     knownPlayer("Вася", 5000, 3);
     m_form->NewGame();
     climbTo(8);
-    EXPECT_EQ(m_form->Timer1->interval(), 1000);
+    EXPECT_EQ(m_form->thinkingTimer->interval(), 1000);
     for (int tick = 0; tick < 99; ++tick)
-        m_form->Timer1Timer();
-    EXPECT_TRUE(m_form->Timer1->isEnabled());
-    m_form->Timer1Timer();
+        m_form->thinkingTick();
+    EXPECT_TRUE(m_form->thinkingTimer->isEnabled());
+    m_form->thinkingTick();
     EXPECT_TRUE(m_messages.contains("Игра окончена, Ваше время истекло!|#ffffff|#000000"));
     EXPECT_EQ(m_boards.last(), "Выигрыш: 1000 руб!");
     EXPECT_EQ(state().Balance, 6000);
@@ -107,7 +107,7 @@ TEST_F(GameWindowTest, TakingTheMoneyAtLevelTwelveRainsTheNotesNotShownYet)
     climbTo(13);
     EXPECT_EQ(state().Winnings, 125000);
     const int notesBefore = waitsOf(50);
-    m_form->N6Click();
+    m_form->takeMoney();
     EXPECT_EQ(waitsOf(50) - notesBefore, notesFor(93000));
     EXPECT_EQ(m_boards.last(), "Выигрыш: 125000 руб!");
     EXPECT_EQ(state().Balance, 130000);
@@ -118,7 +118,7 @@ TEST_F(GameWindowTest, TakingTheMoneyBeforeAnyRightAnswerDoesNothing)
 {
     knownPlayer("Вася", 5000, 3);
     m_form->NewGame();
-    m_form->N6Click();
+    m_form->takeMoney();
     EXPECT_EQ(state().Level, 1);
     EXPECT_TRUE(m_boards.isEmpty());
 }
@@ -130,13 +130,13 @@ TEST_F(GameWindowTest, TheFifthClickAboveLevelFiveIsATeaseAndNotAnAnswer)
     m_form->NewGame();
     climbTo(7);
     state().ClickCount = 4;
-    m_form->ProgBar->setPosition(40);
+    m_form->thinkingBar->setPosition(40);
     const int bookedBefore = m_boards.size();
     answerWrong();
     EXPECT_EQ(m_messages.last(), "А подсказкой воспользоваться не хотите?|#0000ff|#ffff00");
     EXPECT_EQ(state().Level, 7);
-    EXPECT_EQ(m_form->ProgBar->position(), 0);
-    EXPECT_TRUE(m_form->Timer1->isEnabled());
+    EXPECT_EQ(m_form->thinkingBar->position(), 0);
+    EXPECT_TRUE(m_form->thinkingTimer->isEnabled());
     EXPECT_EQ(m_boards.size(), bookedBefore);
     EXPECT_TRUE(m_fakes.sound.played.contains("MILLION.wav to end"));
 }
@@ -169,39 +169,39 @@ TEST_F(GameWindowTest, PauseHoldsBackTheNextQuestionUntilPressedAgain)
 {
     knownPlayer("Вася", 5000, 3);
     m_form->NewGame();
-    m_form->Button1Click();
+    m_form->togglePause();
     EXPECT_EQ(m_fakes.dialogs.shown.last(),
               "info: После ответа на вопрос программа перейдет в режим паузы!");
-    EXPECT_EQ(m_form->PzItem->toolTip(), "Программа находится в режиме ПАУЗЫ");
+    EXPECT_EQ(m_form->pauseButton->toolTip(), "Программа находится в режиме ПАУЗЫ");
     answerRight();
     EXPECT_EQ(state().Level, 2);
-    EXPECT_FALSE(m_form->Memo1->isVisible());
-    EXPECT_FALSE(m_form->Timer1->isEnabled());
+    EXPECT_FALSE(m_form->questionText->isVisible());
+    EXPECT_FALSE(m_form->thinkingTimer->isEnabled());
     EXPECT_TRUE(m_form->isMinimized());
 
-    m_form->Button1Click();
-    EXPECT_TRUE(m_form->Memo1->isVisible());
-    EXPECT_TRUE(m_form->Memo1->toPlainText().startsWith("Вопрос 2."));
-    EXPECT_TRUE(m_form->Timer1->isEnabled());
-    EXPECT_EQ(m_form->PzItem->toolTip(), "Устал? Нажми и отдохни, будет ПАУЗА");
+    m_form->togglePause();
+    EXPECT_TRUE(m_form->questionText->isVisible());
+    EXPECT_TRUE(m_form->questionText->toPlainText().startsWith("Вопрос 2."));
+    EXPECT_TRUE(m_form->thinkingTimer->isEnabled());
+    EXPECT_EQ(m_form->pauseButton->toolTip(), "Устал? Нажми и отдохни, будет ПАУЗА");
 }
 
 TEST_F(GameWindowTest, PausePressedTwiceBeforeAnsweringShowsAnotherQuestionWithFullTime)
 {
     knownPlayer("Вася", 5000, 3);
     m_form->NewGame();
-    const QString first = m_form->Memo1->toPlainText();
-    m_form->ProgBar->setPosition(30);
-    m_form->Button1Click();
-    m_form->Button1Click();
-    EXPECT_NE(m_form->Memo1->toPlainText(), first);
-    EXPECT_EQ(m_form->ProgBar->position(), 0);
+    const QString first = m_form->questionText->toPlainText();
+    m_form->thinkingBar->setPosition(30);
+    m_form->togglePause();
+    m_form->togglePause();
+    EXPECT_NE(m_form->questionText->toPlainText(), first);
+    EXPECT_EQ(m_form->thinkingBar->position(), 0);
     EXPECT_EQ(state().Level, 1);
 }
 
 TEST_F(GameWindowTest, PauseWhileNoGameRunsDoesNothing)
 {
-    m_form->Button1Click();
+    m_form->togglePause();
     EXPECT_FALSE(state().Paused);
     EXPECT_TRUE(m_fakes.dialogs.shown.isEmpty());
 }
@@ -224,9 +224,9 @@ TEST_F(GameWindowTest, APlayerWithoutMoneyIsRefused)
     m_settings.WriteSettingInt(SettingsSection, "Игра", 4);
     m_form->NewGame();
     EXPECT_EQ(m_fakes.dialogs.shown.last(), "info: Вася\rТы БАНКРОТ!!\rАзартные игры не для тебя!");
-    EXPECT_FALSE(m_form->Memo1->isVisible());
+    EXPECT_FALSE(m_form->questionText->isVisible());
     EXPECT_EQ(state().Level, 1);
-    EXPECT_FALSE(m_form->Timer2->isEnabled());
+    EXPECT_FALSE(m_form->idleAndPollTimer->isEnabled());
 }
 
 TEST_F(GameWindowTest, ANewPlayerTakesOverTheBalanceOfTheLastBookedGame)
@@ -256,7 +256,7 @@ TEST_F(GameWindowTest, ANewGameMarksRowOneAndSweepsTheLadder)
     knownPlayer("Вася", 5000, 3);
     m_form->NewGame();
     for (int level = 1; level <= 15; ++level) {
-        const QLineEdit* row = m_form->CoolBar1->row(level);
+        const QLineEdit* row = m_form->ladder->row(level);
         EXPECT_EQ(row->text()[4], level == 1 ? u'>' : u'-') << level;
         const QColor expected = level == 1 ? QColor(0xFF, 0xFF, 0xAA)
                                 : (level == 5 || level == 10 || level == 15) ? QColor(0xFF, 0xFF, 0x97)
@@ -272,20 +272,20 @@ TEST_F(GameWindowTest, TheQuestionIsShownDecodedAndItsRecordRotated)
     knownPlayer("Вася", 5000, 3);
     m_fakes.random.draws = {0};
     m_form->NewGame();
-    EXPECT_EQ(m_form->Memo1->toPlainText(), "Вопрос 1.1?");
-    EXPECT_EQ(m_form->FaqBtn[0]->caption(), "A.  Ответ А1");
-    EXPECT_EQ(m_form->FaqBtn[3]->caption(), "D.  Ответ Г1");
+    EXPECT_EQ(m_form->questionText->toPlainText(), "Вопрос 1.1?");
+    EXPECT_EQ(m_form->answerButtons[0]->caption(), "A.  Ответ А1");
+    EXPECT_EQ(m_form->answerButtons[3]->caption(), "D.  Ответ Г1");
     EXPECT_EQ(state().RightAnswer, 1);
     EXPECT_EQ(m_settings.ReadSettingInt(SettingsSection, "1", -1), 1);
     EXPECT_EQ(m_settings.ReadSettingInt(SettingsSection, "Rec1", -1), 1);
 
     // The same level next game: the next question; its predecessor rotated.
     m_form->NewGame();
-    EXPECT_EQ(m_form->Memo1->toPlainText(), "Вопрос 1.2?");
+    EXPECT_EQ(m_form->questionText->toPlainText(), "Вопрос 1.2?");
     m_form->NewGame();
-    EXPECT_EQ(m_form->Memo1->toPlainText(), "Вопрос 1.1?");
-    EXPECT_EQ(m_form->FaqBtn[1]->caption(), "B.  Ответ А1");
-    EXPECT_EQ(m_form->FaqBtn[0]->caption(), "A.  Ответ Г1");
+    EXPECT_EQ(m_form->questionText->toPlainText(), "Вопрос 1.1?");
+    EXPECT_EQ(m_form->answerButtons[1]->caption(), "B.  Ответ А1");
+    EXPECT_EQ(m_form->answerButtons[0]->caption(), "A.  Ответ Г1");
     EXPECT_EQ(state().RightAnswer, 2);
 }
 
@@ -328,7 +328,7 @@ TEST_F(GameWindowTest, ALevelWithoutQuestionsEndsTheGameUnbooked)
     EXPECT_TRUE(m_fakes.dialogs.shown.last().startsWith(
         "error: В таблице вопросов нет ни одного вопроса 1-го уровня."));
     EXPECT_EQ(state().Level, 0);
-    EXPECT_FALSE(m_form->Memo1->isVisible());
+    EXPECT_FALSE(m_form->questionText->isVisible());
     EXPECT_EQ(IniReadInt(results(), "Вася", "Состояние", 0), 5000);
 }
 
@@ -349,7 +349,7 @@ TEST_F(GameWindowTest, AQuestionWithoutAValidRightAnswerEndsTheGameUnbooked)
     m_form->NewGame();
     EXPECT_TRUE(m_fakes.dialogs.shown.last().startsWith("error: Вопрос "));
     EXPECT_EQ(state().Level, 0);
-    EXPECT_FALSE(m_form->FaqBtn[0]->isVisible());
+    EXPECT_FALSE(m_form->answerButtons[0]->isVisible());
 }
 
 } // namespace

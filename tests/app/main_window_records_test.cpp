@@ -2,8 +2,8 @@
 // beside the game and on its web page, and the reset of one's results.
 #include "game_window_fixture.h"
 
-#include "app/code_page.h"
-#include "app/scramble.h"
+#include "storage/code_page.h"
+#include "storage/scramble.h"
 
 #include <QAction>
 #include <QFile>
@@ -24,7 +24,7 @@ TEST_F(GameWindowTest, ABookedGameLeavesItsSectionInTheResultsFileByteForByte)
     m_fakes.dialogs.inputAnswers = {QStringLiteral("Вася"), QStringLiteral("Тверь")};
     m_form->NewGame();
     climbTo(4);
-    m_form->N6Click();  // takes 300 roubles: 100 + 300 - the 100 lent
+    m_form->takeMoney();  // takes 300 roubles: 100 + 300 - the 100 lent
     const QByteArray expected = cp1251::encode("[Вася]\r\nМесто=Тверь\r\nDT=08.12.2026 12:00\r\n"
                                                "Состояние=") +
                                 scrambled(300) + cp1251::encode("\r\nИгра=") + scrambled(1) +
@@ -52,12 +52,12 @@ TEST_F(GameWindowTest, TheRankingFillsTheListAtNewGameAndTheTopTenPageOnRequest)
     knownPlayer("Петя", 900, 3);
     knownPlayer("Вася", 5000, 2);
     m_form->NewGame();
-    ASSERT_EQ(m_form->ListView1->topLevelItemCount(), 2);
-    EXPECT_EQ(m_form->ListView1->topLevelItem(0)->text(0), "2500");
-    EXPECT_EQ(m_form->ListView1->topLevelItem(0)->text(1), "Вася");
-    EXPECT_TRUE(m_form->ListView1->isVisible());
+    ASSERT_EQ(m_form->topTenList->topLevelItemCount(), 2);
+    EXPECT_EQ(m_form->topTenList->topLevelItem(0)->text(0), "2500");
+    EXPECT_EQ(m_form->topTenList->topLevelItem(0)->text(1), "Вася");
+    EXPECT_TRUE(m_form->topTenList->isVisible());
 
-    m_form->Lider();
+    m_form->showRanking();
     EXPECT_EQ(m_fakes.shell.opened.last(), "lider.html");
     const QString page = cp1251::decode(fileBytes(QDir::current().filePath("lider.html")));
     EXPECT_TRUE(page.contains("<tr><td>2500</td><td>Вася</td><td>5000</td>"));
@@ -72,14 +72,14 @@ TEST_F(GameWindowTest, PlayersWithoutARightAnswerForAMonthAreDroppedAtNewGame)
     knownPlayer("Вася", 5000, 2);
     m_form->NewGame();
     EXPECT_EQ(IniReadStr(results(), "Петя", "Место", "gone"), "gone");
-    EXPECT_EQ(m_form->ListView1->topLevelItemCount(), 1);
+    EXPECT_EQ(m_form->topTenList->topLevelItemCount(), 1);
 }
 
 TEST_F(GameWindowTest, TheResetWipesTheRememberedPlayerAndWaitsFiveDays)
 {
     knownPlayer("Вася", 5000, 4);
     m_fakes.dialogs.yesNoAnswers = {true};
-    m_form->N13Click();
+    m_form->resetResults();
     EXPECT_EQ(m_fakes.dialogs.shown.last(), "ask: Вася! Cтыдно за такие результаты ?");
     EXPECT_EQ(IniReadStr(results(), "Вася", "Место", "gone"), "gone");
     EXPECT_EQ(m_settings.ReadSettingStr(SettingsSection, "Сброс", ""), "08.12.2026");
@@ -88,11 +88,11 @@ TEST_F(GameWindowTest, TheResetWipesTheRememberedPlayerAndWaitsFiveDays)
     EXPECT_TRUE(state().PlayerName.isEmpty());
 
     m_fakes.clock.current = m_fakes.clock.current.addDays(4);
-    m_form->N13Click();
+    m_form->resetResults();
     EXPECT_EQ(m_fakes.dialogs.shown.last(),
               "info: Вы можете обнулить свой результат\rтолько после 13.12.2026");
     m_fakes.clock.current = m_fakes.clock.current.addDays(1);
-    m_form->N13Click();
+    m_form->resetResults();
     EXPECT_TRUE(m_fakes.dialogs.shown.last().startsWith("ask: "));
 }
 
@@ -100,9 +100,9 @@ TEST_F(GameWindowTest, WithoutTheNameSwitchTheResetTakesTheRegisteredOwner)
 {
     knownPlayer("Василий Пупкин", 300, 2);
     knownPlayer("Вася", 5000, 4);
-    m_form->MemoNameClick();
+    m_form->toggleRememberName();
     m_fakes.dialogs.yesNoAnswers = {true};
-    m_form->N13Click();
+    m_form->resetResults();
     EXPECT_EQ(IniReadStr(results(), "Василий Пупкин", "Место", "gone"), "gone");
     EXPECT_EQ(IniReadStr(results(), "Вася", "Место", "gone"), "Тула");
 }
@@ -110,7 +110,7 @@ TEST_F(GameWindowTest, WithoutTheNameSwitchTheResetTakesTheRegisteredOwner)
 TEST_F(GameWindowTest, AnsweringNoToTheResetChangesNothing)
 {
     knownPlayer("Вася", 5000, 4);
-    m_form->N13Click();
+    m_form->resetResults();
     EXPECT_EQ(IniReadInt(results(), "Вася", "Состояние", 0), 5000);
     EXPECT_EQ(m_settings.ReadSettingStr(SettingsSection, "Сброс", "none"), "none");
 }

@@ -2,7 +2,7 @@
 // links and the two ways the program ends.
 #include "game_window_fixture.h"
 
-#include "app/code_page.h"
+#include "storage/code_page.h"
 #include "app/ladder_bar.h"
 #include "platform/game_timer.h"
 
@@ -19,85 +19,85 @@ namespace {
 
 TEST_F(GameWindowTest, BeforeTheFirstGameOnlyTheIdleCommandsAreEnabled)
 {
-    for (QAction* idle : {m_form->N2, m_form->N21, m_form->N8, m_form->N13, m_form->MemoName,
-                          m_form->MMZwuk, m_form->N22, m_form->N12, m_form->N10})
+    for (QAction* idle : {m_form->newGameAction, m_form->advertAction, m_form->exitAction, m_form->resetResultsAction, m_form->rememberNameAction,
+                          m_form->soundAction, m_form->newQuestionsAction, m_form->rankingAction, m_form->aboutAction})
         EXPECT_TRUE(idle->isEnabled()) << idle->text().toStdString();
-    for (QAction* lifeline : {m_form->N4, m_form->N5, m_form->N50501, m_form->N6})
+    for (QAction* lifeline : {m_form->pollAction, m_form->phoneAction, m_form->fiftyFiftyAction, m_form->takeMoneyAction})
         EXPECT_FALSE(lifeline->isEnabled()) << lifeline->text().toStdString();
-    for (QToolButton* lifeline : {m_form->SI4, m_form->Sl1, m_form->Sl2, m_form->Sl3})
+    for (QToolButton* lifeline : {m_form->takeMoneyButton, m_form->fiftyFiftyButton, m_form->phoneButton, m_form->pollButton})
         EXPECT_FALSE(lifeline->isEnabled());
-    for (QWidget* game : {static_cast<QWidget*>(m_form->Memo1), static_cast<QWidget*>(m_form->CoolBar1),
-                          static_cast<QWidget*>(m_form->Panel1), static_cast<QWidget*>(m_form->Panel2)})
+    for (QWidget* game : {static_cast<QWidget*>(m_form->questionText), static_cast<QWidget*>(m_form->ladder),
+                          static_cast<QWidget*>(m_form->topTenPanel), static_cast<QWidget*>(m_form->pollPanel)})
         EXPECT_FALSE(game->isVisible());
 }
 
 TEST_F(GameWindowTest, MenuItemsCarryTheirShortcuts)
 {
-    EXPECT_EQ(m_form->N2->shortcut(), QKeySequence(Qt::Key_F2));
-    EXPECT_EQ(m_form->N4->shortcut(), QKeySequence(Qt::Key_F3));
-    EXPECT_EQ(m_form->N5->shortcut(), QKeySequence(Qt::Key_F4));
-    EXPECT_EQ(m_form->N50501->shortcut(), QKeySequence(Qt::Key_F5));
-    EXPECT_EQ(m_form->N6->shortcut(), QKeySequence(Qt::Key_F6));
-    EXPECT_EQ(m_form->N8->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
-    EXPECT_EQ(m_form->N50501->text(), "50 х 50");
+    EXPECT_EQ(m_form->newGameAction->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_EQ(m_form->pollAction->shortcut(), QKeySequence(Qt::Key_F3));
+    EXPECT_EQ(m_form->phoneAction->shortcut(), QKeySequence(Qt::Key_F4));
+    EXPECT_EQ(m_form->fiftyFiftyAction->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(m_form->takeMoneyAction->shortcut(), QKeySequence(Qt::Key_F6));
+    EXPECT_EQ(m_form->exitAction->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
+    EXPECT_EQ(m_form->fiftyFiftyAction->text(), "50 х 50");
 }
 
 TEST_F(GameWindowTest, CommandBarButtonsStandAtTheirPlacesWithTheirHints)
 {
     const std::vector<std::pair<QToolButton*, int>> lefts{
-        {m_form->SI7, 3},    {m_form->SI8, 61},  {m_form->SI5, 148}, {m_form->SI6, 206},
-        {m_form->PzItem, 264}, {m_form->SI4, 554}, {m_form->Sl1, 612}, {m_form->Sl2, 670},
-        {m_form->Sl3, 728}};
+        {m_form->newGameButton, 3},    {m_form->exitButton, 61},  {m_form->rankingButton, 148}, {m_form->soundButton, 206},
+        {m_form->pauseButton, 264}, {m_form->takeMoneyButton, 554}, {m_form->fiftyFiftyButton, 612}, {m_form->phoneButton, 670},
+        {m_form->pollButton, 728}};
     for (const auto& [button, left] : lefts) {
         EXPECT_EQ(button->geometry(), QRect(left, 3, 58, 32)) << button->objectName().toStdString();
         EXPECT_FALSE(button->toolTip().isEmpty());
     }
-    EXPECT_EQ(m_form->Sl1->toolTip(), "Пятьдесят на пятдесят");
-    EXPECT_EQ(m_form->PzItem->toolTip(), "Устал? \nНажми и отдохни, будет ПАУЗА");
+    EXPECT_EQ(m_form->fiftyFiftyButton->toolTip(), "Пятьдесят на пятдесят");
+    EXPECT_EQ(m_form->pauseButton->toolTip(), "Устал? \nНажми и отдохни, будет ПАУЗА");
 }
 
 TEST_F(GameWindowTest, TheSwitchesAreReadAtStartAndStoredWhenUsed)
 {
-    EXPECT_TRUE(m_form->MemoName->isChecked());
-    EXPECT_TRUE(m_form->MMZwuk->isChecked());
-    EXPECT_EQ(m_form->SI6->toolTip(), "Выключить звук!");
+    EXPECT_TRUE(m_form->rememberNameAction->isChecked());
+    EXPECT_TRUE(m_form->soundAction->isChecked());
+    EXPECT_EQ(m_form->soundButton->toolTip(), "Выключить звук!");
 
-    m_form->MMZwukClick();
-    EXPECT_FALSE(m_form->MMZwuk->isChecked());
-    EXPECT_EQ(m_form->SI6->toolTip(), "Включить звук!");
+    m_form->toggleSound();
+    EXPECT_FALSE(m_form->soundAction->isChecked());
+    EXPECT_EQ(m_form->soundButton->toolTip(), "Включить звук!");
     EXPECT_TRUE(m_fakes.sound.played.contains("btnclick.wav") ||
                 m_fakes.sound.played.contains("btnCLICK.wav"));
-    m_form->MemoNameClick();
+    m_form->toggleRememberName();
     EXPECT_EQ(m_settings.ReadSettingStr(SettingsSection, "NameMNU", ""), "0");
     EXPECT_EQ(m_settings.ReadSettingStr(SettingsSection, "Звук вкл.", ""), "0");
 
     startProgram();
-    EXPECT_FALSE(m_form->MemoName->isChecked());
-    EXPECT_FALSE(m_form->MMZwuk->isChecked());
-    EXPECT_EQ(m_form->SI6->toolTip(), "Включить звук!");
+    EXPECT_FALSE(m_form->rememberNameAction->isChecked());
+    EXPECT_FALSE(m_form->soundAction->isChecked());
+    EXPECT_EQ(m_form->soundButton->toolTip(), "Включить звук!");
 }
 
 TEST_F(GameWindowTest, TheMenuSwitchTogglesOnceLikeTheCommandBarButton)
 {
-    m_form->MMZwuk->trigger();
-    EXPECT_FALSE(m_form->MMZwuk->isChecked());
-    m_form->SI6->click();
-    EXPECT_TRUE(m_form->MMZwuk->isChecked());
+    m_form->soundAction->trigger();
+    EXPECT_FALSE(m_form->soundAction->isChecked());
+    m_form->soundButton->click();
+    EXPECT_TRUE(m_form->soundAction->isChecked());
     EXPECT_EQ(m_settings.ReadSettingStr(SettingsSection, "Звук вкл.", ""), "1");
 }
 
 TEST_F(GameWindowTest, SwitchingTheNameOnAgainStoresTheCurrentName)
 {
     m_form->state().PlayerName = "Вася";
-    m_form->MemoNameClick();
-    m_form->MemoNameClick();
+    m_form->toggleRememberName();
+    m_form->toggleRememberName();
     EXPECT_EQ(m_settings.ReadSettingStr(SettingsSection, "Игрок", "none"), "Вася");
     EXPECT_EQ(m_settings.ReadSettingStr(SettingsSection, "NameMNU", ""), "1");
 }
 
 TEST_F(GameWindowTest, WithSoundOffNothingPlaysAndAWaitedSoundBecomesTwoSeconds)
 {
-    m_form->MMZwukClick();
+    m_form->toggleSound();
     m_fakes.sound.played.clear();
     m_form->Wave("appl", true, true);
     m_form->Wave("gong", false, false);
@@ -117,27 +117,27 @@ TEST_F(GameWindowTest, SoundNamesAreMatchedWithoutRegardToCase)
 
 TEST_F(GameWindowTest, PicturesTakeTheirSizeAndAreCentredOnTheScreen)
 {
-    EXPECT_EQ(m_form->Image1->size(), QSize(130, 130));
-    EXPECT_EQ(m_form->Image1->pos(), QPoint((1024 - 130) / 2, 55));
+    EXPECT_EQ(m_form->picture->size(), QSize(130, 130));
+    EXPECT_EQ(m_form->picture->pos(), QPoint((1024 - 130) / 2, 55));
     m_form->ResImage("game");
-    EXPECT_EQ(m_form->Image1->geometry(), QRect((1024 - 181) / 2, 55, 181, 126));
+    EXPECT_EQ(m_form->picture->geometry(), QRect((1024 - 181) / 2, 55, 181, 126));
     m_form->ResImage("ded");
-    EXPECT_EQ(m_form->Image1->size(), QSize(241, 151));
+    EXPECT_EQ(m_form->picture->size(), QSize(241, 151));
     EXPECT_TRUE(m_fakes.sound.played.contains("begin.wav"));
 }
 
 TEST_F(GameWindowTest, TheIdleExitEndsTheProgramOnlyWhileNoGameRuns)
 {
-    QSignalSpy ended(m_form.get(), &TForm1::terminated);
-    EXPECT_TRUE(m_form->Timer2->isEnabled());
-    EXPECT_EQ(m_form->Timer2->interval(), 300000);
+    QSignalSpy ended(m_form.get(), &MainWindow::terminated);
+    EXPECT_TRUE(m_form->idleAndPollTimer->isEnabled());
+    EXPECT_EQ(m_form->idleAndPollTimer->interval(), 300000);
     knownPlayer("Вася", 5000, 3);
     m_form->NewGame();
-    EXPECT_FALSE(m_form->Timer2->isEnabled());
-    m_form->Timer2Timer();
+    EXPECT_FALSE(m_form->idleAndPollTimer->isEnabled());
+    m_form->idleAndPollTick();
     EXPECT_EQ(ended.count(), 0);
     m_form->state().Level = 0;
-    m_form->Timer2Timer();
+    m_form->idleAndPollTick();
     EXPECT_EQ(ended.count(), 1);
 }
 
@@ -150,8 +150,8 @@ TEST_F(GameWindowTest, ANarrowScreenIsSwitchedForTheGameAndRestoredAtExit)
     EXPECT_EQ(m_fakes.display.size, QSize(800, 600));
     EXPECT_TRUE(m_fakes.dialogs.shown.isEmpty());
 
-    QSignalSpy ended(m_form.get(), &TForm1::terminated);
-    m_form->SpeedItem1Click();
+    QSignalSpy ended(m_form.get(), &MainWindow::terminated);
+    m_form->exitGame();
     ASSERT_EQ(m_fakes.display.requests.size(), 2u);
     EXPECT_EQ(m_fakes.display.size, QSize(640, 480));
     EXPECT_TRUE(m_fakes.display.requests[1].permanent);
@@ -165,32 +165,32 @@ TEST_F(GameWindowTest, AScreenThatCannotBeSwitchedGetsTheWarningAndIsLeftAlone)
     startProgram();
     EXPECT_EQ(m_fakes.dialogs.shown,
               QStringList({"info: Внимание: \rПрограмма расчитана для работы с экраном 800x600!"}));
-    m_form->SpeedItem1Click();
+    m_form->exitGame();
     EXPECT_EQ(m_fakes.display.requests.size(), 1u);
 }
 
 TEST_F(GameWindowTest, AClickAnywhereOnTheStatusBarExits)
 {
-    QSignalSpy ended(m_form.get(), &TForm1::terminated);
-    QTest::mouseClick(m_form->StatusBar1, Qt::LeftButton, {}, QPoint(400, 5));
+    QSignalSpy ended(m_form.get(), &MainWindow::terminated);
+    QTest::mouseClick(m_form->exitStatusBar, Qt::LeftButton, {}, QPoint(400, 5));
     EXPECT_EQ(ended.count(), 1);
-    EXPECT_EQ(m_form->StatusBar1->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(m_form->exitStatusBar->cursor().shape(), Qt::PointingHandCursor);
 }
 
 TEST_F(GameWindowTest, AWideScreenIsNeitherChangedAtStartNorAtExit)
 {
-    m_form->SpeedItem1Click();
+    m_form->exitGame();
     EXPECT_TRUE(m_fakes.display.requests.empty());
 }
 
 TEST_F(GameWindowTest, LinksAndHelpOpenPagesThatShipWithTheGame)
 {
-    m_form->N15Click();
-    m_form->N18Click();
-    m_form->varnowebgroup1Click();
-    m_form->N19Click();
-    m_form->HelpClick();
-    m_form->N17Click();
+    m_form->openSupportPage();
+    m_form->openSponsorPage();
+    m_form->openWebGroupPage();
+    m_form->openRulesPage();
+    m_form->openHelp();
+    m_form->writeLetter();
     const QString folder = "file://" + m_fakes.services.paths.programFolder;
     EXPECT_EQ(m_fakes.shell.opened,
               QStringList({folder + "support.html", folder + "sponsors.html#tavlin",
@@ -203,7 +203,7 @@ TEST_F(GameWindowTest, LinksAndHelpOpenPagesThatShipWithTheGame)
 
 TEST_F(GameWindowTest, TheAboutBoxStaysSixSeconds)
 {
-    m_form->N10Click();
+    m_form->showAbout();
     EXPECT_EQ(m_fakes.waiter.waits, std::vector<int>({6000}));
 }
 
@@ -213,7 +213,7 @@ TEST_F(GameWindowTest, ARunTimeErrorEndsTheCommandInItsBox)
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write(cp1251::encode("[Вася]\r\nИгра=12x\r\nDT=07.12.2026 10:00\r\n"));
     broken.close();
-    m_form->N12->trigger();
+    m_form->rankingAction->trigger();
     ASSERT_FALSE(m_fakes.dialogs.shown.isEmpty());
     EXPECT_TRUE(m_fakes.dialogs.shown.last().startsWith("runtime: '"));
     EXPECT_TRUE(m_fakes.dialogs.shown.last().endsWith("' is not a valid integer value"));

@@ -1,5 +1,5 @@
 // The level filter expression.
-#include "app/app_error.h"
+#include "storage/app_error.h"
 #include "questions/dbf_filter.h"
 #include "support/qt_printers.h"
 

@@ -1,7 +1,7 @@
 // Our table access against dBASE tools nobody here wrote: a table written by
 // python3-dbf reads right, and python3-dbfread reads our built, rewritten and
 // appended tables with the same values and record count.
-#include "app/code_page.h"
+#include "storage/code_page.h"
 #include "question_sheet.h"
 #include "question_table_writer.h"
 #include "table_maker.h"

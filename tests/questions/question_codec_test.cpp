@@ -1,5 +1,5 @@
 // The stored form of question texts.
-#include "app/code_page.h"
+#include "storage/code_page.h"
 #include "questions/question_codec.h"
 #include "support/qt_printers.h"
 

@@ -1,7 +1,7 @@
 // The authors' question sheet: what it accepts and every reason it refuses a
 // line for, with the line's number.
-#include "app/app_error.h"
-#include "app/code_page.h"
+#include "storage/app_error.h"
+#include "storage/code_page.h"
 #include "question_sheet.h"
 #include "questions/question_codec.h"
 #include "support/qt_printers.h"

@@ -1,6 +1,6 @@
 // The authors' tool as they run it: build, dump and check, their outputs and
 // exit codes.
-#include "app/code_page.h"
+#include "storage/code_page.h"
 #include "questions/question_codec.h"
 #include "support/qt_printers.h"
 #include "table_maker.h"

@@ -1,7 +1,7 @@
 // Small helpers shared by the question table tests.
 #pragma once
 
-#include "app/app_error.h"
+#include "storage/app_error.h"
 #include "support/qt_printers.h"
 #include "questions/dbf_table.h"
 

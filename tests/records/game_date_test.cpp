@@ -1,6 +1,6 @@
 // Dates in the results file and the settings are read strictly as
 // day.month.year, since a wrong reading would drop or keep players wrongly.
-#include "app/app_error.h"
+#include "storage/app_error.h"
 #include "print_qt.h"
 #include "records/game_date.h"
 

@@ -1,7 +1,7 @@
 // The top-ten page: its fixed head, one row per player with the separator
 // under the top ten, values escaped, written in code page 1251 with CR LF.
-#include "app/app_error.h"
-#include "app/code_page.h"
+#include "storage/app_error.h"
+#include "storage/code_page.h"
 #include "print_qt.h"
 #include "records/lider_page.h"
 #include "records/ranking.h"

@@ -1,7 +1,7 @@
 // The ranking rebuilt from the results file: the order of the players, the
 // dropping of stale ones, and what a broken record does to the file.
-#include "app/app_error.h"
-#include "app/ini_file.h"
+#include "storage/app_error.h"
+#include "storage/ini_file.h"
 #include "print_qt.h"
 #include "records/ranking.h"
 #include "results_builder.h"

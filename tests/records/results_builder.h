@@ -2,8 +2,8 @@
 // scrambled, text in code page 1251.
 #pragma once
 
-#include "app/code_page.h"
-#include "app/scramble.h"
+#include "storage/code_page.h"
+#include "storage/scramble.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -1,7 +1,7 @@
 // The results file held in pieces must read and erase exactly as the whole
 // file does, whatever odd headers, duplicates or line breaks it holds.
-#include "app/code_page.h"
-#include "app/ini_file.h"
+#include "storage/code_page.h"
+#include "storage/ini_file.h"
 #include "print_qt.h"
 #include "records/results_file.h"
 

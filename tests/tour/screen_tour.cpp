@@ -5,7 +5,7 @@
 // Run by scripts/tour.sh under a virtual X screen.
 #include "app/main_window.h"
 #include "app/pictures.h"
-#include "app/settings_store.h"
+#include "storage/settings_store.h"
 #include "controls/grad_button.h"
 #include "platform/clock_seeded_random.h"
 #include "platform/event_loop_waiter.h"
@@ -49,7 +49,7 @@ MessageWindow* visibleMessage()
 // Waits for real, but briefly, and takes a picture at the moments worth one.
 class TourWaiter : public Waiter {
 public:
-    TForm1* form = nullptr;
+    MainWindow* form = nullptr;
     void wait(int milliseconds) override
     {
         m_real.wait(std::min(milliseconds, 300));
@@ -62,8 +62,8 @@ public:
         if (const MessageWindow* message = visibleMessage(); message && message->text() != m_lastMessage) {
             m_lastMessage = message->text();
             shoot(QStringLiteral("message"));
-        } else if (form && form->Tablo->isVisible() && form->Tablo->caption() != m_lastBoard) {
-            m_lastBoard = form->Tablo->caption();
+        } else if (form && form->scoreBoard->isVisible() && form->scoreBoard->caption() != m_lastBoard) {
+            m_lastBoard = form->scoreBoard->caption();
             shoot(QStringLiteral("score-board"));
         }
     }
@@ -101,23 +101,23 @@ int main(int argc, char* argv[])
     fakes.dialogs.inputAnswers = {QStringLiteral("Вася"), QStringLiteral("Москва")};
     SettingsStore settings(services.paths.settingsFile);
 
-    TForm1 form(services, settings);
+    MainWindow form(services, settings);
     waiter.form = &form;
     form.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     form.show();
     QTest::qWait(500);
     shoot(QStringLiteral("idle"));
 
-    form.N2->trigger();
+    form.newGameAction->trigger();
     QTest::qWait(300);
     shoot(QStringLiteral("question"));
     while (form.state().Level >= 1 && form.state().Level <= 6) {
-        TGradButton* right = form.FaqBtn.at(form.state().RightAnswer - 1);
+        TGradButton* right = form.answerButtons.at(form.state().RightAnswer - 1);
         QTest::mouseClick(right, Qt::LeftButton);
         QTest::qWait(200);
         if (form.state().Level == 6) {
             shoot(QStringLiteral("question-level-6"));
-            QTest::mouseClick(form.FaqBtn.at(form.state().RightAnswer % 4), Qt::LeftButton);
+            QTest::mouseClick(form.answerButtons.at(form.state().RightAnswer % 4), Qt::LeftButton);
         }
     }
     QTest::qWait(300);

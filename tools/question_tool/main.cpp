@@ -1,7 +1,7 @@
 // zambrel-questions: the authors' tool for the question table. It builds the
 // table from a question sheet, dumps a table back to a sheet and checks that
 // a table is fit to ship.
-#include "app/app_error.h"
+#include "storage/app_error.h"
 #include "question_checker.h"
 #include "question_dumper.h"
 #include "question_sheet.h"

@@ -1,6 +1,6 @@
 #include "question_checker.h"
 
-#include "app/app_error.h"
+#include "storage/app_error.h"
 #include "question_record.h"
 #include "question_table_reader.h"
 

@@ -1,7 +1,7 @@
 #include "question_sheet.h"
 
-#include "app/app_error.h"
-#include "app/code_page.h"
+#include "storage/app_error.h"
+#include "storage/code_page.h"
 #include "questions/question_codec.h"
 
 #include <QStringDecoder>

@@ -1,6 +1,6 @@
 #include "question_table_reader.h"
 
-#include "app/code_page.h"
+#include "storage/code_page.h"
 #include "question_record.h"
 #include "questions/question_codec.h"
 

@@ -1,6 +1,6 @@
 #include "question_table_writer.h"
 
-#include "app/app_error.h"
+#include "storage/app_error.h"
 #include "questions/dbf_field.h"
 #include "questions/dbf_header.h"
 

@@ -1,6 +1,6 @@
-#include "app/scramble.h"
+#include "storage/scramble.h"
 
-#include "app/app_error.h"
+#include "storage/app_error.h"
 
 #include <limits>
 #include <optional>

@@ -3,7 +3,7 @@
 // the file whole. Texts on disk are in code page 1251.
 #pragma once
 
-#include "app/ini_document.h"
+#include "storage/ini_document.h"
 
 #include <QString>
 #include <QStringList>

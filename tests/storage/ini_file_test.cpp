@@ -1,9 +1,9 @@
 // The INI files must read and write exactly as the Windows profile functions
 // do, so files written by either side stay valid for the other.
-#include "app/app_error.h"
-#include "app/atomic_file.h"
-#include "app/code_page.h"
-#include "app/ini_file.h"
+#include "storage/app_error.h"
+#include "storage/atomic_file.h"
+#include "storage/code_page.h"
+#include "storage/ini_file.h"
 
 #include <QDir>
 #include <QFile>

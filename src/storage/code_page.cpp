@@ -1,6 +1,6 @@
-#include "app/code_page.h"
+#include "storage/code_page.h"
 
-#include "app/code_page_tables.h"
+#include "storage/code_page_tables.h"
 
 #include <array>
 

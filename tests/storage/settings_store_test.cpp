@@ -1,7 +1,7 @@
 // The settings store keeps the player's switches and counters between runs.
-#include "app/app_error.h"
-#include "app/code_page.h"
-#include "app/settings_store.h"
+#include "storage/app_error.h"
+#include "storage/code_page.h"
+#include "storage/settings_store.h"
 
 #include <QFile>
 #include <QTemporaryDir>

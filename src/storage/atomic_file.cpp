@@ -1,4 +1,4 @@
-#include "app/atomic_file.h"
+#include "storage/atomic_file.h"
 
 #include <QFileInfo>
 

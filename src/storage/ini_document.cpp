@@ -1,4 +1,4 @@
-#include "app/ini_document.h"
+#include "storage/ini_document.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 // Question texts are stored in the DOS code page and shown in the Windows
 // one; the conversion must be the one Windows makes.
-#include "app/code_page.h"
+#include "storage/code_page.h"
 
 #include <gtest/gtest.h>
 

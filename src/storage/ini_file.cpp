@@ -1,10 +1,10 @@
-#include "app/ini_file.h"
+#include "storage/ini_file.h"
 
-#include "app/app_error.h"
-#include "app/atomic_file.h"
-#include "app/code_page.h"
-#include "app/ini_document.h"
-#include "app/scramble.h"
+#include "storage/app_error.h"
+#include "storage/atomic_file.h"
+#include "storage/code_page.h"
+#include "storage/ini_document.h"
+#include "storage/scramble.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the INI reader and writer: every read must stay
 // inside the text, and a write must keep the document readable.
-#include "app/ini_document.h"
+#include "storage/ini_document.h"
 
 #include <cstddef>
 #include <cstdint>
