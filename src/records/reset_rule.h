@@ -12,7 +12,7 @@ inline constexpr int ResetWaitDays = 5;
 inline constexpr auto NeverResetText = "01.01.2000";
 
 // Nothing when the wipe is allowed today, else the text refusing it, which
-// names the first day it is allowed ("\r" breaks the line). A stored text that
+// names the last day it is refused ("\r" breaks the line). A stored text that
 // is no date counts as no wipe at all: the wipe is allowed, and writes a
 // proper date.
 std::optional<QString> ResetRefusal(const QString& lastReset, const QDate& today);

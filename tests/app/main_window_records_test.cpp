@@ -90,7 +90,7 @@ TEST_F(GameWindowTest, TheResetWipesTheRememberedPlayerAndWaitsFiveDays)
     m_fakes.clock.current = m_fakes.clock.current.addDays(4);
     m_form->resetResults();
     EXPECT_EQ(m_fakes.dialogs.shown.last(),
-              "info: Вы можете обнулить свой результат\rтолько после 13.12.2026");
+              "info: Вы можете обнулить свой результат\rтолько после 12.12.2026");
     m_fakes.clock.current = m_fakes.clock.current.addDays(1);
     m_form->resetResults();
     EXPECT_TRUE(m_fakes.dialogs.shown.last().startsWith("ask: "));
