@@ -13,7 +13,8 @@
 inline constexpr int StaleAfterDays = 31;
 
 // The shown rows, top down (thirty at most). A missing results file is an
-// empty one. Stale players are erased from the file, which is written once.
+// empty one; one that cannot be read throws AppError "Cannot open file
+// <file>" and is left alone. Stale players are erased from the file, which is written once.
 // Throws AppError for a "DT" that is no date or an integer that is no
 // integer; the players erased before it stay erased.
 QList<RankingRow> RebuildRanking(const QString& resultsFile, const QDate& today);

@@ -1,8 +1,7 @@
 #include "records/results_file.h"
 
 #include "storage/code_page.h"
-
-#include <QFile>
+#include "storage/whole_file.h"
 
 namespace {
 
@@ -63,8 +62,7 @@ ResultsFile::ResultsFile(const QByteArray& content) {
 }
 
 ResultsFile ResultsFile::load(const QString& file) {
-    QFile f(file);
-    return ResultsFile(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
+    return ResultsFile(readWholeFile(file).value_or(QByteArray()));
 }
 
 int ResultsFile::firstHolder(const QByteArray& key) const {

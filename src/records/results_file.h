@@ -17,7 +17,8 @@
 class ResultsFile {
 public:
     explicit ResultsFile(const QByteArray& content);
-    // A missing or unreadable file is an empty one.
+    // A missing file is an empty one; throws AppError "Cannot open file
+    // <file>" when it is there but cannot be read.
     static ResultsFile load(const QString& file);
 
     // One name per line opening with "[": the line without its first and

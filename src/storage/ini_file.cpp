@@ -5,18 +5,9 @@
 #include "storage/code_page.h"
 #include "storage/ini_document.h"
 #include "storage/scramble.h"
-
-#include <QFile>
+#include "storage/whole_file.h"
 
 namespace {
-
-std::optional<QByteArray> readFile(const QString& file)
-{
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return f.readAll();
-}
 
 QByteArray readRaw(const IniDocument& document, const QString& section, const QString& key,
                    const QByteArray& defaultText)
@@ -39,7 +30,7 @@ void writeRaw(const QString& file, const QString& section, const QString& key,
 
 } // namespace
 
-IniDocument IniLoad(const QString& file) { return IniDocument(readFile(file).value_or(QByteArray())); }
+IniDocument IniLoad(const QString& file) { return IniDocument(readWholeFile(file).value_or(QByteArray())); }
 
 void IniSave(const QString& file, const IniDocument& document)
 {
@@ -94,7 +85,7 @@ void IniEraseSection(const QString& file, const QString& section)
 
 QStringList IniFileLines(const QString& file)
 {
-    const auto content = readFile(file);
+    const auto content = readWholeFile(file);
     if (!content)
         throw AppError(QStringLiteral("Cannot open file %1").arg(file));
     QStringList lines;

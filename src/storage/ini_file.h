@@ -23,7 +23,9 @@ void IniEraseSection(const QString& file, const QString& section);
 void IniSectionLines(const QString& file, const QString& section, QStringList& list);
 
 // For passes over many sections: the file loaded once (a missing file is an
-// empty one), read like the file itself, and saved whole.
+// empty one), read like the file itself, and saved whole. Every read, and so
+// every write, of a file that is there but cannot be read throws AppError
+// "Cannot open file <file>".
 IniDocument IniLoad(const QString& file);
 void IniSave(const QString& file, const IniDocument& document);
 QString IniReadStr(const IniDocument& document, const QString& section, const QString& key,

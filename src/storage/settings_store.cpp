@@ -13,9 +13,17 @@
 
 namespace {
 
+// A store that cannot be read gives the defaults, as a missing one does; only
+// a write refuses it, so that it is never replaced.
 std::optional<QString> readValue(const QString& file, const QString& section, const QString& key)
 {
-    const auto value = IniLoad(file).value(cp1251::encode(section), cp1251::encode(key));
+    IniDocument document;
+    try {
+        document = IniLoad(file);
+    } catch (const AppError&) {
+        return std::nullopt;
+    }
+    const auto value = document.value(cp1251::encode(section), cp1251::encode(key));
     if (!value)
         return std::nullopt;
     return cp1251::decode(*value);

@@ -1,6 +1,7 @@
 // The ranking rebuilt from the results file: the order of the players, the
 // dropping of stale ones, and what a broken record does to the file.
 #include "storage/app_error.h"
+#include "storage/bounded_child.h"
 #include "storage/ini_file.h"
 #include "print_qt.h"
 #include "records/ranking.h"
@@ -173,6 +174,22 @@ TEST_F(RankingTest, AResultsFileThatCannotBeWrittenFailsTheRebuildOnlyWhenSomeon
     ASSERT_EQ(::chmod(QFile::encodeName(path()).constData(), 0444), 0);
     EXPECT_EQ(rebuildError(), "Unable to write to " + path());
     EXPECT_TRUE(stored("Stale"));
+}
+
+TEST_F(RankingTest, AnUnreadableResultsFileStopsTheRebuildAndIsNeverWritten) {
+    if (runningAsRoot())
+        GTEST_SKIP() << "permission bits do not keep root from reading";
+    store({{"Stale", 1, 10, answeredDaysAgo(40), {}}, recent("Fresh", 1, 10)});
+    const QByteArray before = readBytes(path());
+    ASSERT_EQ(::chmod(QFile::encodeName(path()).constData(), 0), 0);
+    EXPECT_EQ(rebuildError(), "Cannot open file " + path());
+    ASSERT_EQ(::chmod(QFile::encodeName(path()).constData(), 0644), 0);
+    EXPECT_EQ(readBytes(path()), before);
+}
+
+TEST_F(RankingTest, APipeInPlaceOfTheResultsFileStopsTheRebuildAtOnce) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path()).constData(), 0644), 0);
+    EXPECT_TRUE(holdsInBoundedChild([&] { return rebuildError() == "Cannot open file " + path(); }));
 }
 
 } // namespace

@@ -1,11 +1,15 @@
 // The results file held in pieces must read and erase exactly as the whole
 // file does, whatever odd headers, duplicates or line breaks it holds.
+#include "storage/bounded_child.h"
 #include "storage/code_page.h"
 #include "storage/ini_file.h"
 #include "print_qt.h"
 #include "records/results_file.h"
 
+#include <QDir>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -69,6 +73,18 @@ TEST(ResultsFile, AMissingFileLoadsEmpty) {
     const ResultsFile results = ResultsFile::load(dir.filePath("tulip.lst"));
     EXPECT_TRUE(results.playerNames().isEmpty());
     EXPECT_EQ(results.toBytes(), QByteArray());
+}
+
+TEST(ResultsFile, AFolderOrAPipeInPlaceOfTheFileIsAnErrorNotAnEmptyFile) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("tulip.lst");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    EXPECT_EQ(errorOf([&] { ResultsFile::load(folder); }), "Cannot open file " + folder);
+
+    const QString pipe = dir.filePath("other.lst");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    EXPECT_TRUE(holdsInBoundedChild(
+        [&] { return errorOf([&] { ResultsFile::load(pipe); }) == "Cannot open file " + pipe; }));
 }
 
 } // namespace

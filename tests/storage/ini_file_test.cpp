@@ -1,12 +1,15 @@
 // The INI files must read and write exactly as the Windows profile functions
 // do, so files written by either side stay valid for the other.
+#include "bounded_child.h"
 #include "storage/app_error.h"
 #include "storage/atomic_file.h"
 #include "storage/code_page.h"
 #include "storage/ini_file.h"
+#include "support/qt_printers.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -173,6 +176,52 @@ TEST_F(IniFileTest, AnUnwritableFileIsAnErrorAndStaysUnchanged)
 
     const QString inFile = path() + "/below.lst";
     EXPECT_THROW(IniWriteInt(inFile, "S", "k", 1), AppError);
+}
+
+TEST_F(IniFileTest, AnUnreadableFileIsRefusedAndNeverOverwritten)
+{
+    if (runningAsRoot())
+        GTEST_SKIP() << "permission bits do not keep root from reading";
+    writeBytes("[A]\r\nk=1\r\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(path()).constData(), 0), 0);
+    const QString refusal = "Cannot open file " + path();
+    EXPECT_EQ(errorOf([&] { IniReadStr(path(), "A", "k", ""); }), refusal);
+    EXPECT_EQ(errorOf([&] { IniWriteStr(path(), "B", "k", "2"); }), refusal);
+    EXPECT_EQ(errorOf([&] { IniEraseSection(path(), "A"); }), refusal);
+    ASSERT_EQ(::chmod(QFile::encodeName(path()).constData(), 0644), 0);
+    EXPECT_EQ(readBytes(), "[A]\r\nk=1\r\n");
+}
+
+TEST_F(IniFileTest, AFolderInPlaceOfTheFileIsRefusedByEveryReadAndWrite)
+{
+    ASSERT_TRUE(QDir().mkdir(path()));
+    const QString refusal = "Cannot open file " + path();
+    EXPECT_EQ(errorOf([&] { IniReadStr(path(), "A", "k", ""); }), refusal);
+    EXPECT_EQ(errorOf([&] { IniReadInt(path(), "A", "k", 0); }), refusal);
+    EXPECT_EQ(errorOf([&] { IniWriteStr(path(), "A", "k", "v"); }), refusal);
+    EXPECT_EQ(errorOf([&] { IniWriteInt(path(), "A", "k", 1); }), refusal);
+    EXPECT_EQ(errorOf([&] { IniEraseSection(path(), "A"); }), refusal);
+    EXPECT_TRUE(QFileInfo(path()).isDir());
+}
+
+TEST_F(IniFileTest, APipeInPlaceOfTheFileIsRefusedWithoutWaitingForAWriter)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path()).constData(), 0644), 0);
+    const QString refusal = "Cannot open file " + path();
+    EXPECT_TRUE(holdsInBoundedChild([&] {
+        return errorOf([&] { IniReadStr(path(), "A", "k", ""); }) == refusal &&
+               errorOf([&] { IniWriteStr(path(), "A", "k", "v"); }) == refusal;
+    }));
+    EXPECT_FALSE(QFileInfo(path()).isFile());
+}
+
+TEST_F(IniFileTest, ADeviceInPlaceOfTheFileIsRefused)
+{
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), path("tulip.dat")));
+    const QString refusal = "Cannot open file " + path("tulip.dat");
+    QStringList lines;
+    EXPECT_EQ(errorOf([&] { IniSectionLines(path("tulip.dat"), "F1", lines); }), refusal);
+    EXPECT_EQ(errorOf([&] { IniReadStr(path("tulip.dat"), "F1", "k", ""); }), refusal);
 }
 
 TEST_F(IniFileTest, ACrashBeforeTheRenameLeavesTheOldFileWhole)

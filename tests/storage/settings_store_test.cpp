@@ -1,17 +1,29 @@
 // The settings store keeps the player's switches and counters between runs.
+#include "bounded_child.h"
 #include "storage/app_error.h"
 #include "storage/code_page.h"
 #include "storage/settings_store.h"
+#include "support/qt_printers.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
 class SettingsStoreTest : public ::testing::Test {
 protected:
+    QByteArray storedBytes() const
+    {
+        QFile f(m_store.file());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
     QTemporaryDir m_dir;
     SettingsStore m_store{m_dir.filePath("ZeZoza/Zambrel.ini")};
 };
@@ -69,6 +81,32 @@ TEST_F(SettingsStoreTest, AStoreThatCannotBeCreatedIsAnErrorAndReadsDefaults)
         EXPECT_EQ(e.text(), "Failed to create key Zambrel");
     }
     EXPECT_TRUE(store.ReadSettingBool(SettingsSection, "Звук вкл.", true));
+}
+
+TEST_F(SettingsStoreTest, AnUnreadableStoreReadsDefaultsAndIsNeverOverwritten)
+{
+    if (runningAsRoot())
+        GTEST_SKIP() << "permission bits do not keep root from reading";
+    m_store.WriteSettingBool(SettingsSection, "NameMNU", false);
+    const QByteArray before = storedBytes();
+    ASSERT_EQ(::chmod(QFile::encodeName(m_store.file()).constData(), 0), 0);
+    EXPECT_TRUE(m_store.ReadSettingBool(SettingsSection, "NameMNU", true));
+    EXPECT_EQ(errorOf([&] { m_store.WriteSettingInt(SettingsSection, "Ответ", 1); }),
+              "Cannot open file " + m_store.file());
+    ASSERT_EQ(::chmod(QFile::encodeName(m_store.file()).constData(), 0644), 0);
+    EXPECT_EQ(storedBytes(), before);
+}
+
+TEST_F(SettingsStoreTest, APipeInPlaceOfTheStoreIsNeitherWaitedForNorReplaced)
+{
+    ASSERT_TRUE(QDir().mkpath(m_dir.filePath("ZeZoza")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(m_store.file()).constData(), 0644), 0);
+    EXPECT_TRUE(holdsInBoundedChild([&] {
+        return m_store.ReadSettingInt(SettingsSection, "Реклама", 5) == 5 &&
+               errorOf([&] { m_store.WriteSettingInt(SettingsSection, "Реклама", 6); }) ==
+                   "Cannot open file " + m_store.file();
+    }));
+    EXPECT_FALSE(QFileInfo(m_store.file()).isFile());
 }
 
 } // namespace
