@@ -1,5 +1,7 @@
 #include "storage/atomic_file.h"
 
+#include "storage/link_target.h"
+
 #include <QFileInfo>
 
 #include <cerrno>
@@ -32,7 +34,10 @@ bool writeAll(int fd, const QByteArray& content)
 bool replaceFileAtomically(const QString& path, const QByteArray& content,
                            const std::function<void()>& beforeRename)
 {
-    const QByteArray target = QFile::encodeName(path);
+    const std::optional<QString> targetPath = finalLinkTarget(path);
+    if (!targetPath)
+        return false;
+    const QByteArray target = QFile::encodeName(*targetPath);
     struct stat existing{};
     mode_t mode = 0644;
     if (::stat(target.constData(), &existing) == 0) {
@@ -41,7 +46,7 @@ bool replaceFileAtomically(const QString& path, const QByteArray& content,
         mode = existing.st_mode & 07777;
     }
 
-    const QFileInfo info(path);
+    const QFileInfo info(*targetPath);
     QByteArray temp = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName()) + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)

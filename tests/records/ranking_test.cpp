@@ -7,6 +7,7 @@
 #include "records/ranking.h"
 #include "results_builder.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -174,6 +175,16 @@ TEST_F(RankingTest, AResultsFileThatCannotBeWrittenFailsTheRebuildOnlyWhenSomeon
     ASSERT_EQ(::chmod(QFile::encodeName(path()).constData(), 0444), 0);
     EXPECT_EQ(rebuildError(), "Unable to write to " + path());
     EXPECT_TRUE(stored("Stale"));
+}
+
+TEST_F(RankingTest, DroppingAStalePlayerWritesThroughALinkToTheResultsFile) {
+    const QString shared = m_dir.filePath("shared.lst");
+    ASSERT_TRUE(writeBytes(shared, resultsBytes({{"Stale", 1, 10, answeredDaysAgo(40), {}},
+                                                 recent("Fresh", 1, 10)})));
+    ASSERT_TRUE(QFile::link(shared, path()));
+    EXPECT_EQ(scoresAndNames(rebuild()), QStringList({"10 Fresh"}));
+    EXPECT_TRUE(QFileInfo(path()).isSymLink());
+    EXPECT_EQ(readBytes(shared), resultsBytes({recent("Fresh", 1, 10)}));
 }
 
 TEST_F(RankingTest, AnUnreadableResultsFileStopsTheRebuildAndIsNeverWritten) {

@@ -224,6 +224,33 @@ TEST_F(IniFileTest, ADeviceInPlaceOfTheFileIsRefused)
     EXPECT_EQ(errorOf([&] { IniReadStr(path("tulip.dat"), "F1", "k", ""); }), refusal);
 }
 
+TEST_F(IniFileTest, AWriteThroughALinkReplacesTheLinkedFileAndKeepsTheLinkAndTheMode)
+{
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("shared"));
+    writeBytes("[A]\r\nk=1\r\n", "shared/tulip.lst");
+    ASSERT_EQ(::chmod(QFile::encodeName(path("shared/tulip.lst")).constData(), 0640), 0);
+    ASSERT_EQ(::symlink("shared/tulip.lst", QFile::encodeName(path("near.lst")).constData()), 0);
+    ASSERT_EQ(::symlink("near.lst", QFile::encodeName(path()).constData()), 0);
+
+    IniWriteStr(path(), "A", "k", "2");
+    EXPECT_TRUE(QFileInfo(path()).isSymLink());
+    EXPECT_TRUE(QFileInfo(path("near.lst")).isSymLink());
+    EXPECT_EQ(readBytes("shared/tulip.lst"), "[A]\r\nk=2\r\n");
+    EXPECT_EQ(QFileInfo(path("shared/tulip.lst")).permissions(),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
+                  QFile::ReadGroup);
+}
+
+TEST_F(IniFileTest, AWriteThroughALinkToNoFileYetCreatesTheLinkedFile)
+{
+    ASSERT_EQ(::symlink(QFile::encodeName(path("elsewhere.lst")).constData(),
+                        QFile::encodeName(path()).constData()),
+              0);
+    IniWriteStr(path(), "A", "k", "1");
+    EXPECT_TRUE(QFileInfo(path()).isSymLink());
+    EXPECT_EQ(readBytes("elsewhere.lst"), "[A]\r\nk=1\r\n");
+}
+
 TEST_F(IniFileTest, ACrashBeforeTheRenameLeavesTheOldFileWhole)
 {
     writeBytes("[S]\r\nk=old\r\n");

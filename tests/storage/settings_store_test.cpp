@@ -109,4 +109,17 @@ TEST_F(SettingsStoreTest, APipeInPlaceOfTheStoreIsNeitherWaitedForNorReplaced)
     EXPECT_FALSE(QFileInfo(m_store.file()).isFile());
 }
 
+TEST_F(SettingsStoreTest, AStoreThatIsALinkStaysALinkToTheWrittenFile)
+{
+    ASSERT_TRUE(QDir().mkpath(m_dir.filePath("ZeZoza")));
+    ASSERT_TRUE(QDir().mkpath(m_dir.filePath("dotfiles")));
+    ASSERT_EQ(::symlink("../dotfiles/Zambrel.ini", QFile::encodeName(m_store.file()).constData()), 0);
+    m_store.WriteSettingInt(SettingsSection, "Ответ", 3);
+    m_store.WriteSettingInt(SettingsSection, "Звук", 4);
+    EXPECT_TRUE(QFileInfo(m_store.file()).isSymLink());
+    QFile linked(m_dir.filePath("dotfiles/Zambrel.ini"));
+    ASSERT_TRUE(linked.open(QIODevice::ReadOnly));
+    EXPECT_EQ(cp1251::decode(linked.readAll()), "[Zambrel]\r\nОтвет=3\r\nЗвук=4\r\n");
+}
+
 } // namespace
