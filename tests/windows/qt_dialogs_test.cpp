@@ -48,7 +48,7 @@ QAbstractButton* buttonTitled(QMessageBox& box, const QString& text) {
 // Shows a box through `show` and closes it with its OK button.
 SeenBox seenOkBox(const std::function<void(QtDialogs&)>& show) {
     SeenBox seen;
-    whenModalShows([&](QWidget& modal) {
+    const ModalAnswer okPressed(QStringLiteral("the message box"), [&](QWidget& modal) {
         QMessageBox& box = asBox(modal);
         seen = look(box);
         box.button(QMessageBox::Ok)->click();
@@ -95,7 +95,7 @@ TEST(QtDialogs, BoxGivesTheMouseBackItsArrow) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QApplication::setOverrideCursor(Qt::BusyCursor);
     bool arrowInBox = false;
-    whenModalShows([&](QWidget& modal) {
+    const ModalAnswer okPressed(QStringLiteral("the error box"), [&](QWidget& modal) {
         arrowInBox = QApplication::overrideCursor() == nullptr;
         asBox(modal).button(QMessageBox::Ok)->click();
     });
@@ -105,7 +105,7 @@ TEST(QtDialogs, BoxGivesTheMouseBackItsArrow) {
 
 TEST(QtDialogs, AskYesNoOffersOnlyYesAndNo) {
     SeenBox seen;
-    whenModalShows([&](QWidget& modal) {
+    const ModalAnswer noPressed(QStringLiteral("the question box"), [&](QWidget& modal) {
         QMessageBox& box = asBox(modal);
         seen = look(box);
         buttonTitled(box, QStringLiteral("Нет"))->click();
@@ -121,7 +121,7 @@ TEST(QtDialogs, AskYesNoOffersOnlyYesAndNo) {
 TEST(QtDialogs, AskYesNoCannotBeClosedWithoutAnAnswer) {
     bool openAfterEscape = false;
     bool openAfterClose = false;
-    whenModalShows([&](QWidget& modal) {
+    const ModalAnswer yesPressed(QStringLiteral("the question box"), [&](QWidget& modal) {
         QMessageBox& box = asBox(modal);
         QTest::keyClick(&box, Qt::Key_Escape);
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &box,
@@ -139,7 +139,7 @@ TEST(QtDialogs, AskYesNoCannotBeClosedWithoutAnAnswer) {
 TEST(QtDialogs, InputTextGivesTheTypedText) {
     QString caption;
     QString prompt;
-    whenModalShows([&](QWidget& modal) {
+    const ModalAnswer typed(QStringLiteral("the name box"), [&](QWidget& modal) {
         auto& input = dynamic_cast<QInputDialog&>(modal);
         caption = input.windowTitle();
         prompt = input.labelText();
@@ -156,7 +156,7 @@ TEST(QtDialogs, InputTextGivesTheTypedText) {
 TEST(QtDialogs, InputTextGivesTheDefaultBackOnCancel) {
     QString offered;
     QStringList buttons;
-    whenModalShows([&](QWidget& modal) {
+    const ModalAnswer cancelled(QStringLiteral("the name box"), [&](QWidget& modal) {
         auto& input = dynamic_cast<QInputDialog&>(modal);
         offered = input.textValue();
         for (const QPushButton* button : input.findChildren<QPushButton*>())
@@ -181,7 +181,7 @@ TEST(QtDialogs, OpenFileOffersOneFilterInTheFolderAndGivesTheChosenFile) {
     QStringList filters;
     QString shownFolder;
     QString title;
-    whenModalShows([&](QWidget& modal) {
+    const ModalAnswer chosen(QStringLiteral("the file-open dialog"), [&](QWidget& modal) {
         auto& dialog = dynamic_cast<QFileDialog&>(modal);
         filters = dialog.nameFilters();
         shownFolder = dialog.directory().absolutePath();
@@ -189,17 +189,18 @@ TEST(QtDialogs, OpenFileOffersOneFilterInTheFolderAndGivesTheChosenFile) {
         dialog.selectFile(pack.fileName());
         QMetaObject::invokeMethod(&dialog, "accept");
     });
-    const QString chosen =
+    const QString file =
         QtDialogs().openFile(QStringLiteral("Добавить вопросы"), QStringLiteral("Вопросы"),
                              QStringLiteral("faq??.dbf"), folder.path());
-    EXPECT_EQ(QFileInfo(chosen).canonicalFilePath(), QFileInfo(pack).canonicalFilePath());
+    EXPECT_EQ(QFileInfo(file).canonicalFilePath(), QFileInfo(pack).canonicalFilePath());
     EXPECT_EQ(filters, QStringList{QStringLiteral("Вопросы (faq??.dbf)")});
     EXPECT_EQ(shownFolder, QDir(folder.path()).absolutePath());
     EXPECT_EQ(title, QStringLiteral("Добавить вопросы"));
 }
 
 TEST(QtDialogs, OpenFileGivesNothingOnCancel) {
-    whenModalShows([](QWidget& modal) { dynamic_cast<QFileDialog&>(modal).reject(); });
+    const ModalAnswer cancelled(QStringLiteral("the file-open dialog"),
+                                [](QWidget& modal) { dynamic_cast<QFileDialog&>(modal).reject(); });
     EXPECT_EQ(QtDialogs().openFile(QStringLiteral("Добавить вопросы"), QStringLiteral("Вопросы"),
                                    QStringLiteral("faq??.dbf"), QDir::tempPath()),
               QString());
