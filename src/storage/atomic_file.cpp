@@ -2,15 +2,79 @@
 
 #include "storage/link_target.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+// The temporary file of a write is ".<name>." and mkstemp's six letters or
+// digits. The write holds an flock on it until the rename, so one that
+// nobody holds was left by a write that was killed.
+constexpr int TemporarySuffixLength = 6;
+// Tries at a fresh temporary file when another write's clean-up takes ours.
+constexpr int TemporaryFileTries = 3;
+
+QString temporaryPrefix(const QFileInfo& target)
+{
+    return u'.' + target.fileName() + u'.';
+}
+
+bool isTemporaryOf(const QString& entry, const QString& prefix)
+{
+    if (entry.size() != prefix.size() + TemporarySuffixLength || !entry.startsWith(prefix))
+        return false;
+    for (qsizetype i = prefix.size(); i < entry.size(); ++i) {
+        const char16_t c = entry[i].unicode();
+        if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')))
+            return false;
+    }
+    return true;
+}
+
+void removeStaleTemporaries(const QFileInfo& target)
+{
+    const QString prefix = temporaryPrefix(target);
+    const QDir folder(target.absolutePath());
+    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& entry : entries) {
+        if (!isTemporaryOf(entry, prefix))
+            continue;
+        const QByteArray name = QFile::encodeName(folder.filePath(entry));
+        const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat info{};
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(name.constData());
+        ::close(fd);
+    }
+}
+
+// A new temporary file beside the target, held for this write; -1 on failure.
+int createTemporary(const QFileInfo& target, QByteArray& name)
+{
+    for (int attempt = 0; attempt < TemporaryFileTries; ++attempt) {
+        name = QFile::encodeName(target.absolutePath() + u'/' + temporaryPrefix(target)) +
+               QByteArray(TemporarySuffixLength, 'X');
+        const int fd = ::mkstemp(name.data());
+        if (fd < 0)
+            return -1;
+        // Another write's clean-up may have taken the file between its
+        // creation and the lock: then it is gone, or about to go.
+        struct stat info{};
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &info) == 0 && info.st_nlink > 0)
+            return fd;
+        ::close(fd);
+    }
+    return -1;
+}
 
 bool writeAll(int fd, const QByteArray& content)
 {
@@ -47,20 +111,23 @@ bool replaceFileAtomically(const QString& path, const QByteArray& content,
     }
 
     const QFileInfo info(*targetPath);
-    QByteArray temp = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName()) + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    removeStaleTemporaries(info);
+    QByteArray temp;
+    const int fd = createTemporary(info, temp);
     if (fd < 0)
         return false;
     const bool written = writeAll(fd, content) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !written) {
+    if (!written) {
         ::unlink(temp.constData());
+        ::close(fd);
         return false;
     }
     if (beforeRename)
         beforeRename();
-    if (::rename(temp.constData(), target.constData()) != 0) {
+    // The temporary file stays held until it has its final name.
+    const bool renamed = ::rename(temp.constData(), target.constData()) == 0;
+    if (!renamed)
         ::unlink(temp.constData());
-        return false;
-    }
-    return true;
+    ::close(fd);
+    return renamed;
 }

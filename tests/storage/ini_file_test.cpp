@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,6 +36,12 @@ protected:
     {
         QFile f(path(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // The temporary files of writes to tulip.lst that are still there.
+    QStringList temporaryFiles() const
+    {
+        return QDir(m_dir.path())
+            .entryList({QStringLiteral(".tulip.lst.??????")}, QDir::Files | QDir::Hidden);
     }
 
     QTemporaryDir m_dir;
@@ -259,6 +266,37 @@ TEST_F(IniFileTest, ACrashBeforeTheRenameLeavesTheOldFileWhole)
                 ::testing::ExitedWithCode(3), "");
     EXPECT_EQ(readBytes(), "[S]\r\nk=old\r\n");
     EXPECT_EQ(IniReadStr(file, "S", "k", ""), "old");
+}
+
+TEST_F(IniFileTest, TemporaryFilesLeftByKilledWritesAreRemovedByTheNextWrite)
+{
+    writeBytes("[S]\r\nk=old\r\n");
+    const QString file = path();
+    for (int kill = 0; kill < 3; ++kill) {
+        EXPECT_EXIT(replaceFileAtomically(file, "[S]\r\nk=lost\r\n", [] { _exit(3); }),
+                    ::testing::ExitedWithCode(3), "");
+        EXPECT_EQ(temporaryFiles().size(), 1);
+    }
+    IniWriteStr(file, "S", "k", "new");
+    EXPECT_EQ(temporaryFiles(), QStringList());
+    EXPECT_EQ(readBytes(), "[S]\r\nk=new\r\n");
+}
+
+TEST_F(IniFileTest, OnlyTemporaryFilesOfTheWrittenFileThatNoWriteHoldsAreRemoved)
+{
+    const QStringList kept{".tulip.lst.Busy42", ".tulip.lst.keep", ".tulip.lst.Ab-123",
+                           ".tulip.dat.Qw1234", "tulip.lst.Zx4567"};
+    for (const QString& name : kept + QStringList{".tulip.lst.AbC123"})
+        writeBytes("[S]\r\nk=half\r\n", name);
+    // Another copy of the game is writing this one right now.
+    QFile busy(path(".tulip.lst.Busy42"));
+    ASSERT_TRUE(busy.open(QIODevice::ReadWrite));
+    ASSERT_EQ(::flock(busy.handle(), LOCK_EX | LOCK_NB), 0);
+
+    IniWriteStr(path(), "S", "k", "v");
+    EXPECT_FALSE(QFile::exists(path(".tulip.lst.AbC123")));
+    for (const QString& name : kept)
+        EXPECT_TRUE(QFile::exists(path(name))) << name.toStdString();
 }
 
 } // namespace
