@@ -1,12 +1,14 @@
 // The authors' tool as they run it: build, dump and check, their outputs and
 // exit codes.
-#include "storage/code_page.h"
 #include "questions/question_codec.h"
+#include "storage/code_page.h"
 #include "support/qt_printers.h"
 #include "table_maker.h"
 
 #include <QFile>
 #include <QProcess>
+
+#include <array>
 
 #include <gtest/gtest.h>
 
@@ -31,6 +33,26 @@ ToolRun tool(const QStringList& args) {
             process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
+// A table's bytes without the date of its last update and its change stamp,
+// which only say when it was written.
+QByteArray withoutWriteTime(QByteArray table) {
+    table.replace(1, 3, QByteArray(3, '\0'));
+    table.replace(16, 4, QByteArray(4, '\0'));
+    return table;
+}
+
+QByteArray storedText(const char* text) {
+    return StoreStr(cp866::encode(QString::fromUtf8(text)));
+}
+
+MadeRecord questionOf(const QByteArray& level, const std::array<const char*, 5>& texts) {
+    MadeRecord record{{level}};
+    for (const char* text : texts)
+        record.values.push_back(storedText(text));
+    record.values.push_back("1");
+    return record;
+}
+
 TEST(QuestionTool, BuildThenDumpGivesTheSheetBackByteForByte) {
     QTemporaryDir dir;
     const QString table = dir.filePath("TULIP.DBF");
@@ -38,6 +60,51 @@ TEST(QuestionTool, BuildThenDumpGivesTheSheetBackByteForByte) {
     const ToolRun dump = tool({"dump", table});
     EXPECT_EQ(dump.exitCode, 0);
     EXPECT_EQ(dump.out, readAll(dataFile("sample.tsv")));
+}
+
+TEST(QuestionTool, ASheetSavedByASpreadsheetBuildsTheSameTableAsThePlainSheet) {
+    QTemporaryDir dir;
+    const QString plain = dir.filePath("PLAIN.DBF");
+    const QString saved = dir.filePath("SAVED.DBF");
+    ASSERT_EQ(tool({"build", dataFile("sample.tsv"), plain}).exitCode, 0);
+    const ToolRun build = tool({"build", dataFile("sample_spreadsheet.tsv"), saved});
+    ASSERT_EQ(build.exitCode, 0) << build.err.toStdString();
+    EXPECT_EQ(withoutWriteTime(readAll(saved)), withoutWriteTime(readAll(plain)));
+}
+
+TEST(QuestionTool, ASpreadsheetSheetBuiltDumpedAndBuiltAgainGivesAnIdenticalTable) {
+    QTemporaryDir dir;
+    const QString first = dir.filePath("FIRST.DBF");
+    const QString second = dir.filePath("SECOND.DBF");
+    ASSERT_EQ(tool({"build", dataFile("sample_spreadsheet.tsv"), first}).exitCode, 0);
+    const ToolRun dump = tool({"dump", first});
+    ASSERT_EQ(dump.exitCode, 0);
+    writeAll(dir.filePath("dumped.tsv"), dump.out);
+    const ToolRun build = tool({"build", dir.filePath("dumped.tsv"), second});
+    ASSERT_EQ(build.exitCode, 0) << build.err.toStdString();
+    EXPECT_EQ(withoutWriteTime(readAll(second)), withoutWriteTime(readAll(first)));
+}
+
+TEST(QuestionTool, ASheetWithoutQuestionsIsAFailureAndWritesNothing) {
+    QTemporaryDir dir;
+    const QString sheet = dir.filePath("empty.tsv");
+    writeAll(sheet, "level\tquestion\tA\tB\tC\tD\tright\r\n\r\n");
+    const QString table = dir.filePath("TULIP.DBF");
+    const ToolRun build = tool({"build", sheet, table});
+    EXPECT_EQ(build.exitCode, 1);
+    EXPECT_EQ(build.err, "zambrel-questions: the sheet holds no questions\n");
+    EXPECT_FALSE(QFile::exists(table));
+}
+
+TEST(QuestionTool, DumpShowsTheTextsAsTheGameShowsThem) {
+    QTemporaryDir dir;
+    const ToolRun dump =
+        tool({"dump", TableMaker::Questions()
+                          .record(questionOf("7", {"Сколько будет √16?", "4", "8", "■", "░ 16 ░"}))
+                          .write(dir)});
+    EXPECT_EQ(dump.exitCode, 0);
+    EXPECT_EQ(dump.out, "level\tquestion\tA\tB\tC\tD\tright\n"
+                        "7\tСколько будет v16?\t4\t8\t¦\t- 16 -\tA\n");
 }
 
 TEST(QuestionTool, DumpAllMatchesTheKnownGoodSheetWithDeletedMarks) {
@@ -102,6 +169,27 @@ TEST(QuestionTool, CheckFailsOnAMalformedRecord) {
                          "record 18: the question does not decode to printable text\n"
                          "record 19: 'x' is not a valid integer value - " +
                              dir.filePath("TULIP.DBF").toUpper().toUtf8() + "->ZN\n");
+}
+
+TEST(QuestionTool, CheckFailsOnAnswersAPlayerCannotSeeOrTellApart) {
+    QTemporaryDir dir;
+    TableMaker maker = TableMaker::Questions();
+    for (int level = 1; level <= 15; ++level)
+        if (level != 3)
+            maker.record(questionOf(QByteArray::number(level), {"Вопрос", "а", "б", "в", "г"}));
+    maker.record(questionOf("3", {"Вопрос", "а", "", "в", "г"}));
+    maker.record(questionOf("3", {"Вопрос", "а", "б", "   ", "г"}));
+    maker.record(questionOf("3", {"Вопрос", " а", "б", "а ", "г"}));
+    maker.record(questionOf("3", {"Вопрос", "а", "v", "в", "√"}));
+    maker.record(questionOf("3", {"", "а", "б", "в", "г"}));
+    const ToolRun check = tool({"check", maker.write(dir)});
+    EXPECT_EQ(check.exitCode, 1);
+    EXPECT_EQ(check.err, "record 15: answer B: the text is empty\n"
+                         "record 16: answer C: the text shows nothing but spaces\n"
+                         "record 17: answers A and C read the same\n"
+                         "record 18: answers B and D read the same\n"
+                         "record 19: the question: the text is empty\n"
+                         "level 3 has no question\n");
 }
 
 TEST(QuestionTool, ExitCodesTellUsageFromFailure) {

@@ -1,6 +1,7 @@
 #include "question_checker.h"
 
 #include "storage/app_error.h"
+#include "playable_question.h"
 #include "question_record.h"
 #include "question_table_reader.h"
 
@@ -11,11 +12,6 @@ namespace {
 bool printable(const QString& text) {
     return std::all_of(text.begin(), text.end(),
                        [](QChar ch) { return ch.unicode() >= 0x20 && ch.unicode() != 0x7F; });
-}
-
-QString textName(int which) {
-    return which == 0 ? QStringLiteral("the question")
-                      : QStringLiteral("answer %1").arg(QChar(u'A' + which - 1));
 }
 
 // Problems of one record; an empty list for a sound one.
@@ -35,10 +31,14 @@ QStringList recordProblems(const QuestionTableReader& table) {
     } catch (const AppError& error) {
         problems << error.text();
     }
-    for (int text = 0; text < QuestionRecord::TextCount; ++text)
-        if (!printable(table.text(text)))
-            problems << textName(text) + QStringLiteral(" does not decode to printable text");
-    return problems;
+    PlayableQuestion::Texts texts;
+    for (int text = 0; text < QuestionRecord::TextCount; ++text) {
+        texts[text] = table.text(text);
+        if (!printable(texts[text]))
+            problems << QuestionRecord::TextName(text) +
+                            QStringLiteral(" does not decode to printable text");
+    }
+    return problems + PlayableQuestion::Problems(texts);
 }
 
 } // namespace

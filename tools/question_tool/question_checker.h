@@ -1,6 +1,7 @@
 // Checks a question table before it ships: every level from 1 to 15 needs an
-// active question, and every active record a level, a right answer from 1
-// to 4 and texts that decode to printable characters.
+// active question a player can answer, and every active record a level, a
+// right answer from 1 to 4, texts that decode to printable characters, and
+// answers that show something and differ from one another on screen.
 #pragma once
 
 #include <QString>

@@ -23,7 +23,7 @@ QByteArray QuestionDumper::Dump(const QString& path, bool withDeleted) {
     for (; !table.atEnd(); table.next()) {
         sheet += table.levelText();
         for (int text = 0; text < QuestionRecord::TextCount; ++text)
-            sheet += '\t' + table.text(text).toUtf8();
+            sheet += '\t' + QuestionSheet::Cell(table.text(text));
         sheet += '\t' + rightLetter(table.rightText());
         if (withDeleted)
             sheet += table.deleted() ? "\t*" : "\t";

@@ -1,5 +1,6 @@
-// The question table written back as an authors' sheet, so that a table
-// built from a sheet dumps to that very sheet.
+// The question table written back as an authors' sheet, its texts as the
+// game shows them, so that a table built from a sheet dumps to that very
+// sheet.
 #pragma once
 
 #include <QByteArray>

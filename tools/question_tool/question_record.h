@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QByteArrayList>
+#include <QString>
 
 #include <array>
 
@@ -17,6 +18,10 @@ struct QuestionRecord {
 
     static const QByteArrayList& TextFields(); // "QQ", "A1" .. "A4"
     static int TextLength(int text) { return text == 0 ? QuestionLength : AnswerLength; }
+    // For texts 1 to 4: the letters A to D.
+    static QChar AnswerLetter(int text);
+    // "the question", "answer A" .. "answer D", as messages name the texts.
+    static QString TextName(int text);
 
     int level = 0;
     std::array<QByteArray, TextCount> stored;

@@ -1,8 +1,7 @@
 #include "question_table_reader.h"
 
-#include "storage/code_page.h"
 #include "question_record.h"
-#include "questions/question_codec.h"
+#include "shown_text.h"
 
 #include <QFileInfo>
 
@@ -18,5 +17,5 @@ QuestionTableReader::QuestionTableReader(const QString& path, bool withDeleted) 
 QString QuestionTableReader::text(int which) const {
     const QByteArray stored =
         m_table.GetText(QString::fromLatin1(QuestionRecord::TextFields()[which]));
-    return cp866::decode(LoadStr(stored));
+    return ShownText::FromStored(stored);
 }

@@ -1,5 +1,5 @@
 // Walks a question table for the tool, front to back in file order, and
-// gives each record's level, texts in plain Unicode and right answer.
+// gives each record's level, texts as the game shows them and right answer.
 #pragma once
 
 #include "questions/dbf_table.h"
@@ -20,7 +20,7 @@ public:
     QByteArray rightText() const { return m_table.GetText(QStringLiteral("ZN")); }
     int level() const { return m_table.GetInteger(QStringLiteral("NN")); }
     int right() const { return m_table.GetInteger(QStringLiteral("ZN")); }
-    // 0 is the question, 1 to 4 the answers A to D.
+    // 0 is the question, 1 to 4 the answers A to D; as the game shows them.
     QString text(int which) const;
 
 private:

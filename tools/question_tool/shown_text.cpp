@@ -1,0 +1,12 @@
+#include "shown_text.h"
+
+#include "questions/question_codec.h"
+#include "storage/code_page.h"
+
+QString ShownText::FromStored(const QByteArray& stored) {
+    return cp1251::decode(ConvertCodePage(LoadStr(stored), QStringLiteral("w")));
+}
+
+QByteArray ShownText::ToStored(const QString& text) {
+    return StoreStr(cp866::encode(text));
+}
