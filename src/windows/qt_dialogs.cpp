@@ -6,10 +6,14 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace {
+
+// A longer name or city would crowd the ranking and the boxes that address the player.
+constexpr int LongestTypedText = 40;
 
 // The busy cursor of a long command must not hang over a box the player answers.
 void restoreArrowCursor() {
@@ -70,6 +74,8 @@ QString QtDialogs::inputText(const QString& caption, const QString& prompt,
     QInputDialog dialog;
     dialog.setWindowTitle(caption);
     dialog.setLabelText(withLineBreaks(prompt));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.findChild<QLineEdit*>()->setMaxLength(LongestTypedText);
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Отмена"));

@@ -1,7 +1,6 @@
 #include "windows/qt_dialogs.h"
 
 #include "modal_answer.h"
-#include "support/qt_printers.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,6 +43,12 @@ QAbstractButton* buttonTitled(QWidget& window, const QString& text) {
         if (button->text() == text)
             return button;
     return nullptr;
+}
+
+// Types Cyrillic text key by key, as a Russian keyboard would.
+void typeInto(QWidget& box, const QString& text) {
+    for (const QChar letter : text)
+        QTest::sendKeyEvent(QTest::Click, &box, Qt::Key_unknown, QString(letter), Qt::NoModifier);
 }
 
 // Types the name into the dialog's name box and presses "Открыть". Choosing
@@ -164,6 +169,23 @@ TEST(QtDialogs, InputTextGivesTheTypedText) {
               QStringLiteral("Пётр"));
     EXPECT_EQ(caption, QStringLiteral("Новая игра"));
     EXPECT_EQ(prompt, QStringLiteral("Ваше имя:"));
+}
+
+// The name and the city both go through this box; typing stops at 40.
+TEST(QtDialogs, InputTextTakesAtMostFortyCharacters) {
+    const QString typed = QStringLiteral("Константин Константинопольский-Задунайский Младший");
+    ASSERT_EQ(typed.size(), 50);
+    const ModalAnswer typedAndAccepted(QStringLiteral("the name box"), [&](QWidget& modal) {
+        auto& input = dynamic_cast<QInputDialog&>(modal);
+        auto* nameBox = input.findChild<QLineEdit*>();
+        ASSERT_NE(nameBox, nullptr);
+        nameBox->clear();
+        typeInto(*nameBox, typed);
+        input.accept();
+    });
+    EXPECT_EQ(QtDialogs().inputText(QStringLiteral("Новая игра"), QStringLiteral("Ваше имя:"),
+                                    QStringLiteral("Иван")),
+              typed.left(40));
 }
 
 TEST(QtDialogs, InputTextGivesTheDefaultBackOnCancel) {
