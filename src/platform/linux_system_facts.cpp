@@ -1,5 +1,7 @@
 #include "platform/linux_system_facts.h"
 
+#include "platform/machine_product_id.h"
+
 #include <QFile>
 #include <QRegularExpression>
 
@@ -49,7 +51,7 @@ SystemFacts readLinuxSystemFacts()
     if (gethostname(host, sizeof host - 1) == 0)
         facts.computerName = QString::fromLocal8Bit(host);
 
-    facts.productId = firstLineOf(QStringLiteral("/etc/machine-id"));
+    facts.productId = productIdOfMachine(firstLineOf(QStringLiteral("/etc/machine-id")));
     facts.osName = prettyOsName();
     utsname names{};
     if (uname(&names) == 0)

@@ -10,7 +10,7 @@ struct SystemFacts {
     QString computerName;
     QString registeredOwner;         // the user's full name, else the login name
     QString registeredOrganization;  // none on this platform
-    QString productId;               // /etc/machine-id
+    QString productId;               // derived from /etc/machine-id, never the id itself
     QString osName;                  // PRETTY_NAME of /etc/os-release
     QString osRelease;               // the kernel release
     std::uint64_t totalMemoryBytes = 0;

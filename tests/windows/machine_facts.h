@@ -8,7 +8,7 @@ inline SystemFacts sampleMachine() {
     SystemFacts facts;
     facts.loginName = QStringLiteral("ivan");
     facts.registeredOwner = QStringLiteral("Иван Петров");
-    facts.productId = QStringLiteral("0f3c9a1e2b4d4f6a8c0e1a2b3c4d5e6f");
+    facts.productId = QStringLiteral("51207-394-8816023-40571");
     facts.osName = QStringLiteral("Debian GNU/Linux 12 (bookworm)");
     facts.osRelease = QStringLiteral("6.1.0-18-amd64");
     facts.totalMemoryBytes = 16ULL * 1024 * 1024 * 1024 + 1023;

@@ -22,14 +22,14 @@ TEST(ReadRegistryValues, JoinsValuesWithTheGivenSeparator) {
 
 TEST(ReadRegistryValues, JoinsWithCommaUnlessToldOtherwise) {
     EXPECT_EQ(read(sampleMachine(), QStringLiteral("RegisteredOwner,ProductID")),
-              QStringLiteral("Иван Петров,0f3c9a1e2b4d4f6a8c0e1a2b3c4d5e6f"));
+              QStringLiteral("Иван Петров,51207-394-8816023-40571"));
 }
 
 // An empty organisation between two values leaves two separators in a row.
 TEST(ReadRegistryValues, EmptyValueInTheMiddleAddsNothingButItsSeparator) {
     EXPECT_EQ(read(sampleMachine(),
                    QStringLiteral("RegisteredOwner,RegisteredOrganization,ProductID"), u'\n'),
-              QStringLiteral("Иван Петров\n\n0f3c9a1e2b4d4f6a8c0e1a2b3c4d5e6f"));
+              QStringLiteral("Иван Петров\n\n51207-394-8816023-40571"));
 }
 
 // No separator is put after an empty result, so the next value moves up.
@@ -53,7 +53,7 @@ TEST(ReadRegistryValues, ValueLongerThanTheBufferReadsAsQuestionMark) {
     EXPECT_EQ(read(facts, QStringLiteral("RegisteredOwner")), facts.registeredOwner);
     facts.registeredOwner = QString(260, u'Ж');
     EXPECT_EQ(read(facts, QStringLiteral("RegisteredOwner,ProductID")),
-              QStringLiteral("?,0f3c9a1e2b4d4f6a8c0e1a2b3c4d5e6f"));
+              QStringLiteral("?,51207-394-8816023-40571"));
 }
 
 TEST(ReadRegistryValues, StopsAtTheFirstEmptyName) {

@@ -48,7 +48,7 @@ TEST(SplashTexts, EmptyOrganisationLeavesTwoRegistrationLines) {
     const auto texts = splashTexts(sampleMachine(), fullVersion(), Step);
     EXPECT_EQ(registrationLines(texts),
               QStringList({QStringLiteral("Иван Петров@112"),
-                           QStringLiteral("0f3c9a1e2b4d4f6a8c0e1a2b3c4d5e6f@128")}));
+                           QStringLiteral("51207-394-8816023-40571@128")}));
 }
 
 TEST(SplashTexts, OwnerOrganisationAndProductIdTakeThreeLines) {
@@ -56,16 +56,16 @@ TEST(SplashTexts, OwnerOrganisationAndProductIdTakeThreeLines) {
     facts.registeredOrganization = QStringLiteral("ZeZoza");
     EXPECT_EQ(registrationLines(splashTexts(facts, fullVersion(), Step)),
               QStringList({QStringLiteral("Иван Петров@112"), QStringLiteral("ZeZoza@128"),
-                           QStringLiteral("0f3c9a1e2b4d4f6a8c0e1a2b3c4d5e6f@144")}));
+                           QStringLiteral("51207-394-8816023-40571@144")}));
 }
 
 TEST(SplashTexts, EmptyOwnerLetsTheOrganisationMoveUp) {
     SystemFacts facts = sampleMachine();
     facts.registeredOwner.clear();
     facts.registeredOrganization = QStringLiteral("ZeZoza");
-    EXPECT_EQ(registrationLines(splashTexts(facts, fullVersion(), Step)),
-              QStringList({QStringLiteral("ZeZoza@112"),
-                           QStringLiteral("0f3c9a1e2b4d4f6a8c0e1a2b3c4d5e6f@128")}));
+    EXPECT_EQ(
+        registrationLines(splashTexts(facts, fullVersion(), Step)),
+        QStringList({QStringLiteral("ZeZoza@112"), QStringLiteral("51207-394-8816023-40571@128")}));
 }
 
 TEST(SplashTexts, SystemStandsUnderTheRuleAndMemoryEndsAtTheRightEdge) {
