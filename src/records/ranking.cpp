@@ -29,11 +29,14 @@ std::optional<RankingRow> readPlayer(const IniDocument& section, const QString& 
 } // namespace
 
 QList<RankingRow> RebuildRanking(const QString& resultsFile, const QDate& today) {
+    // Held from the load, so that what another copy of the game writes
+    // meanwhile is not undone when the erasures are saved.
+    const FileWriteLock lock(resultsFile);
     ResultsFile results = ResultsFile::load(resultsFile);
     bool erased = false;
     const auto saveErasures = [&] {
         if (erased)
-            IniSave(resultsFile, IniDocument(results.toBytes()));
+            IniSave(resultsFile, IniDocument(results.toBytes()), lock);
     };
     ReadingTable table;
     try {

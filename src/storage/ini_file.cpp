@@ -3,6 +3,7 @@
 #include "storage/app_error.h"
 #include "storage/atomic_file.h"
 #include "storage/code_page.h"
+#include "storage/file_write_lock.h"
 #include "storage/ini_document.h"
 #include "storage/scramble.h"
 #include "storage/whole_file.h"
@@ -23,19 +24,28 @@ QByteArray readRaw(const IniDocument& document, const QString& section, const QS
 void writeRaw(const QString& file, const QString& section, const QString& key,
               const QByteArray& value)
 {
-    IniDocument document = IniLoad(file);
-    document.setValue(cp1251::encode(section), cp1251::encode(key), value);
-    IniSave(file, document);
+    IniEdit(file, [&](IniDocument& document) {
+        document.setValue(cp1251::encode(section), cp1251::encode(key), value);
+        return true;
+    });
 }
 
 } // namespace
 
 IniDocument IniLoad(const QString& file) { return IniDocument(readWholeFile(file).value_or(QByteArray())); }
 
-void IniSave(const QString& file, const IniDocument& document)
+void IniSave(const QString& file, const IniDocument& document, const FileWriteLock& lock)
 {
-    if (!replaceFileAtomically(file, document.toBytes()))
+    if (!lock.held() || !replaceFileAtomically(file, document.toBytes()))
         throw AppError(QStringLiteral("Unable to write to %1").arg(file));
+}
+
+void IniEdit(const QString& file, const std::function<bool(IniDocument&)>& change)
+{
+    const FileWriteLock lock(file);
+    IniDocument document = IniLoad(file);
+    if (change(document))
+        IniSave(file, document, lock);
 }
 
 QString IniReadStr(const IniDocument& document, const QString& section, const QString& key,
@@ -78,9 +88,7 @@ void IniWriteInt(const QString& file, const QString& section, const QString& key
 
 void IniEraseSection(const QString& file, const QString& section)
 {
-    IniDocument document = IniLoad(file);
-    if (document.eraseSection(cp1251::encode(section)))
-        IniSave(file, document);
+    IniEdit(file, [&](IniDocument& document) { return document.eraseSection(cp1251::encode(section)); });
 }
 
 QStringList IniFileLines(const QString& file)

@@ -3,10 +3,13 @@
 // the file whole. Texts on disk are in code page 1251.
 #pragma once
 
+#include "storage/file_write_lock.h"
 #include "storage/ini_document.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 QString IniReadStr(const QString& file, const QString& section, const QString& key,
                    const QString& defaultText);
@@ -25,9 +28,15 @@ void IniSectionLines(const QString& file, const QString& section, QStringList& l
 // For passes over many sections: the file loaded once (a missing file is an
 // empty one), read like the file itself, and saved whole. Every read, and so
 // every write, of a file that is there but cannot be read throws AppError
-// "Cannot open file <file>".
+// "Cannot open file <file>". A save needs the file's write lock, taken before
+// the load; without it the save fails like one that cannot write.
 IniDocument IniLoad(const QString& file);
-void IniSave(const QString& file, const IniDocument& document);
+void IniSave(const QString& file, const IniDocument& document, const FileWriteLock& lock);
+// One read, change and write of the file under its write lock: change edits
+// the loaded file and says whether it changed anything; only then is the
+// file replaced. Throws AppError "Unable to write to <file>" when it cannot
+// be written or another copy of the game keeps it locked for too long.
+void IniEdit(const QString& file, const std::function<bool(IniDocument&)>& change);
 QString IniReadStr(const IniDocument& document, const QString& section, const QString& key,
                    const QString& defaultText);
 int IniReadInt(const IniDocument& document, const QString& section, const QString& key,

@@ -3,6 +3,7 @@
 #include "storage/app_error.h"
 #include "storage/atomic_file.h"
 #include "storage/code_page.h"
+#include "storage/file_write_lock.h"
 #include "storage/ini_file.h"
 #include "storage/scramble.h"
 
@@ -60,9 +61,10 @@ void SettingsStore::WriteSettingStr(const QString& section, const QString& key,
 {
     if (!QDir().mkpath(QFileInfo(m_file).absolutePath()))
         throw AppError(QStringLiteral("Failed to create key %1").arg(section));
+    const FileWriteLock lock(m_file);
     IniDocument document = IniLoad(m_file);
     document.setValue(cp1251::encode(section), cp1251::encode(key), cp1251::encode(text));
-    if (!replaceFileAtomically(m_file, document.toBytes()))
+    if (!lock.held() || !replaceFileAtomically(m_file, document.toBytes()))
         throw AppError(QStringLiteral("Failed to set data for '%1'").arg(key));
 }
 
