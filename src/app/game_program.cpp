@@ -61,7 +61,11 @@ int runGame(QApplication& app, const std::function<void(MainWindow&)>& shown)
 
     MainWindow form(services, settings);
     QObject::connect(&form, &MainWindow::terminated, &app, &QApplication::quit, Qt::QueuedConnection);
-    form.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    // A screen switched at start reaches Qt's screen only after a while.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    form.setGeometry(screen->availableGeometry());
+    QObject::connect(screen, &QScreen::availableGeometryChanged, &form,
+                     qOverload<const QRect&>(&QWidget::setGeometry));
     form.show();
     CloseSplash();
     if (shown)

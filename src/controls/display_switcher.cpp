@@ -5,18 +5,18 @@
 TDisplaySwitcher::TDisplaySwitcher(DisplayModes& display)
     : m_display(display)
 {
-    refresh();
+    take(m_display.screenSize());
 }
 
 void TDisplaySwitcher::SetDisplaySettings(int width, int height, int bitsPerPixel, bool permanent)
 {
-    if (m_display.setMode(width, height, bitsPerPixel, permanent))
-        refresh();
+    // The display's own answer: the screen the windows see catches up later.
+    if (const auto size = m_display.setMode(width, height, bitsPerPixel, permanent))
+        take(*size);
 }
 
-void TDisplaySwitcher::refresh()
+void TDisplaySwitcher::take(QSize size)
 {
-    const auto size = m_display.screenSize();
     m_width = size.width();
     m_height = size.height();
 }

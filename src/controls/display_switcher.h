@@ -2,6 +2,8 @@
 // than the game needs is switched to 800 x 600 while the game runs.
 #pragma once
 
+#include <QSize>
+
 class DisplayModes;
 
 class TDisplaySwitcher {
@@ -14,7 +16,7 @@ public:
     void SetDisplaySettings(int width, int height, int bitsPerPixel, bool permanent);
 
 private:
-    void refresh();
+    void take(QSize size);
 
     DisplayModes& m_display;
     int m_width = 0;

@@ -1,5 +1,5 @@
-// The X11 display: its size, and mode changes through RandR where the
-// server offers the size asked for.
+// The X11 display: its size as the server reports it, and mode changes
+// through RandR where the server offers the size asked for.
 #pragma once
 
 #include "platform/display_modes.h"
@@ -7,5 +7,5 @@
 class X11Display : public DisplayModes {
 public:
     QSize screenSize() const override;
-    bool setMode(int width, int height, int bitsPerPixel, bool permanent) override;
+    std::optional<QSize> setMode(int width, int height, int bitsPerPixel, bool permanent) override;
 };

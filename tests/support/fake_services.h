@@ -8,9 +8,11 @@
 #include <QDateTime>
 #include <QStringList>
 
+#include <QTimer>
 #include <deque>
 #include <functional>
 #include <vector>
+#include <optional>
 
 class FakeWaiter : public Waiter {
 public:
@@ -120,14 +122,20 @@ public:
 
 class FakeDisplay : public DisplayModes {
 public:
-    QSize screenSize() const override { return size; }
-    bool setMode(int width, int height, int bitsPerPixel, bool permanent) override
+    QSize screenSize() const override { return m_sizeBeforeChange.value_or(size); }
+    std::optional<QSize> setMode(int width, int height, int bitsPerPixel, bool permanent) override
     {
         requests.push_back({width, height, bitsPerPixel, permanent});
         if (!allowChanges)
-            return false;
+            return std::nullopt;
+        if (!m_sizeBeforeChange) {
+            m_sizeBeforeChange = size;
+            QTimer::singleShot(0, &m_events, [this] { m_sizeBeforeChange.reset(); });
+        }
         size = QSize(width, height);
-        return true;
+        return size;
+// As on X11: the display changes its mode at once and says so, while the
+// size the program's screen reports catches up only when the event loop runs.
     }
     struct Request {
         int width, height, bits;
@@ -143,9 +151,14 @@ struct FakeServices {
     explicit FakeServices(const QString& folder)
         : services{waiter, sound, dialogs, shell, clock, random, keyboard, display, facts(),
                    paths(folder)}
+    // The display's own size.
     {
     }
     static SystemFacts facts()
+
+private:
+    QObject m_events;
+    std::optional<QSize> m_sizeBeforeChange;
     {
         SystemFacts f;
         f.loginName = QStringLiteral("vasya");

@@ -1,0 +1,72 @@
+// A virtual X screen of a test's own, for what the game hands to the window
+// system: Xvfb picks a free display and names it once it is ready. The
+// server ends with the object.
+#pragma once
+
+#include <QByteArray>
+
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+class VirtualScreen {
+public:
+    // geometry as Xvfb takes it, e.g. "1024x768x24".
+    explicit VirtualScreen(const char* geometry)
+    {
+        int ready[2];
+        if (pipe(ready) != 0)
+            return;
+        m_server = fork();
+        if (m_server == 0) {
+            close(ready[0]);
+            const int quiet = open("/dev/null", O_WRONLY);
+            dup2(quiet, STDOUT_FILENO);
+            dup2(quiet, STDERR_FILENO);
+            const QByteArray fd = QByteArray::number(ready[1]);
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.constData(), "-screen", "0", geometry,
+                   "-nolisten", "tcp", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(ready[1]);
+        if (m_server > 0)
+            m_display = readDisplay(ready[0]);
+        close(ready[0]);
+    }
+    ~VirtualScreen()
+    {
+        if (m_server <= 0)
+            return;
+        kill(m_server, SIGTERM);
+        for (int tries = 0; tries < 500 && waitpid(m_server, nullptr, WNOHANG) == 0; ++tries)
+            usleep(10000);
+        if (waitpid(m_server, nullptr, WNOHANG) == 0) {
+            kill(m_server, SIGKILL);
+            waitpid(m_server, nullptr, 0);
+        }
+    }
+    VirtualScreen(const VirtualScreen&) = delete;
+    VirtualScreen& operator=(const VirtualScreen&) = delete;
+
+    bool isUp() const { return !m_display.isEmpty(); }
+    // ":N", for DISPLAY.
+    QByteArray display() const { return m_display; }
+
+private:
+    // The server writes its display number and a line break once it takes
+    // connections; ten seconds is the most it is given.
+    static QByteArray readDisplay(int fd)
+    {
+        QByteArray number;
+        pollfd watch{fd, POLLIN, 0};
+        char c = 0;
+        while (poll(&watch, 1, 10000) > 0 && read(fd, &c, 1) == 1 && c != '\n')
+            number.append(c);
+        return c == '\n' && !number.isEmpty() ? ':' + number : QByteArray();
+    }
+
+    pid_t m_server = -1;
+    QByteArray m_display;
+};
