@@ -36,6 +36,20 @@ Paths gamePaths()
 }
 
 } // namespace
+void nameProgram()
+{
+    // The name only: a display name would be added to every window's caption.
+    QApplication::setApplicationName(QStringLiteral("Zambrel"));
+}
+
+void endProgramWith(MainWindow& form)
+{
+    // Not quit(): that asks every window to close first, and gives up when
+    // a box that takes only its answer refuses.
+    QObject::connect(&form, &MainWindow::terminated, qApp, [] { QCoreApplication::exit(0); },
+                     Qt::QueuedConnection);
+}
+
 
 int runGame(QApplication& app, const std::function<void(MainWindow&)>& shown)
 {
@@ -43,8 +57,7 @@ int runGame(QApplication& app, const std::function<void(MainWindow&)>& shown)
     QApplication::setWindowIcon(icon);
     const SystemFacts facts = readLinuxSystemFacts();
     ShowSplash(icon, QStringLiteral("Добро пожаловать"), facts, programVersion());
-    QApplication::setApplicationName(QStringLiteral("Zambrel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zambrel"));
+    nameProgram();
     installBalloonToolTips(app);
 
     EventLoopWaiter waiter;
@@ -60,7 +73,7 @@ int runGame(QApplication& app, const std::function<void(MainWindow&)>& shown)
     SettingsStore settings(services.paths.settingsFile);
 
     MainWindow form(services, settings);
-    QObject::connect(&form, &MainWindow::terminated, &app, &QApplication::quit, Qt::QueuedConnection);
+    endProgramWith(form);
     // A screen switched at start reaches Qt's screen only after a while.
     const QScreen* screen = QGuiApplication::primaryScreen();
     form.setGeometry(screen->availableGeometry());

@@ -7,6 +7,12 @@
 class QApplication;
 class MainWindow;
 
+// The program's name on the desktop, given as it starts.
+void nameProgram();
+
+// The program ends when its main window says so, whatever box is open then.
+void endProgramWith(MainWindow& form);
+
 // shown runs once the main window is on screen (the start-up benchmark
 // watches it there); the result is the event loop's.
 int runGame(QApplication& app, const std::function<void(MainWindow&)>& shown = {});

@@ -1,0 +1,84 @@
+// The game's windows as the window system gets them, on a virtual X screen
+// the test starts itself: the titles a window manager shows.
+#include "game_window_fixture.h"
+
+#include "app/game_program.h"
+#include "platform/x11_connection.h"
+#include "support/modal_box_answer.h"
+#include "support/virtual_screen.h"
+#include "windows/qt_dialogs.h"
+#include "windows/splash_window.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+#include <iostream>
+
+namespace {
+
+// The title a window manager reads (the EWMH name in UTF-8).
+QString titleOnTheDesktop(const QWidget& window)
+{
+    Display* display = x11Display();
+    const Atom name = XInternAtom(display, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long length = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, window.winId(), name, 0, 1024, False, utf8, &type, &format,
+                           &length, &remaining, &data) != Success)
+        return {};
+    const QString title = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<int>(length));
+    XFree(data);
+    return title;
+}
+
+} // namespace
+
+// Titles stay the captions the game gives its windows: nothing is added.
+TEST_F(GameWindowTest, WindowTitlesAreExactlyTheGamesCaptions)
+{
+    nameProgram();
+    startProgram();  // its window made after the name was given
+    ShowSplash(QIcon(), QStringLiteral("Добро пожаловать"), m_fakes.services.facts, VersionInfo{});
+    const QWidget* splash = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QStringLiteral("EFD_Splash"))
+            splash = window;
+    ASSERT_NE(splash, nullptr);
+    EXPECT_EQ(titleOnTheDesktop(*splash), QStringLiteral("Добро пожаловать"));
+    CloseSplash();
+
+    EXPECT_EQ(titleOnTheDesktop(*m_form), QStringLiteral("Zambrel!"));
+
+    QString boxTitle;
+    const ModalBoxAnswer answer(
+        [&](QWidget& box) {
+            boxTitle = titleOnTheDesktop(box);
+            static_cast<QDialog&>(box).accept();
+        },
+        3000);
+    QtDialogs().info(QStringLiteral("Вопросов больше нет."));
+    ASSERT_TRUE(answer.answered());
+    EXPECT_EQ(boxTitle, QStringLiteral("Информация"));
+}
+
+int main(int argc, char** argv)
+{
+    const VirtualScreen screen("1024x768x24");
+    if (!screen.isUp()) {
+        std::cerr << "No virtual X screen: is Xvfb installed?\n";
+        return 1;
+    }
+    qputenv("DISPLAY", screen.display());
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    int result = 0;
+    {
+        QApplication app(argc, argv);
+        ::testing::InitGoogleTest(&argc, argv);
+        result = RUN_ALL_TESTS();
+    }
+    return result;
+}
