@@ -1,5 +1,6 @@
 #include "records/ranking.h"
 
+#include "storage/file_write_lock.h"
 #include "storage/ini_file.h"
 #include "records/game_date.h"
 #include "records/reading_table.h"

@@ -3,13 +3,14 @@
 // the file whole. Texts on disk are in code page 1251.
 #pragma once
 
-#include "storage/file_write_lock.h"
 #include "storage/ini_document.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+
+class FileWriteLock;
 
 QString IniReadStr(const QString& file, const QString& section, const QString& key,
                    const QString& defaultText);

@@ -2,6 +2,7 @@
 // write reads the whole file, changes it and replaces it, so without a lock
 // one copy would undo what the other has just written.
 #include "bounded_child.h"
+#include "storage/file_write_lock.h"
 #include "storage/ini_file.h"
 #include "support/qt_printers.h"
 
