@@ -25,8 +25,10 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QUrl>
 
 namespace {
 
@@ -34,6 +36,8 @@ using namespace game_colours;
 
 const QColor ListTextColor(0xFF, 0x9D, 0x6F);
 constexpr int PictureTop = 55;
+// Held input is a few clicks and keys: delivering it takes no longer.
+constexpr int HeldInputBudgetMs = 100;
 
 QFont pixelFont(const QStringList& families, int pixels, bool bold = false)
 {
@@ -102,7 +106,21 @@ template <typename Sender, typename Signal>
 void MainWindow::bind(Sender* sender, Signal signal, void (MainWindow::*command)())
 {
     connect(sender, signal, this,
-            [this, command] { runGuarded(m_services.dialogs, [this, command] { (this->*command)(); }); });
+            [this, command] { runCommand([this, command] { (this->*command)(); }); });
+}
+
+void MainWindow::runCommand(const std::function<void()>& command)
+{
+    const int waitsBefore = GameTimer::waitsBegun();
+    runGuarded(m_services.dialogs, command);
+    if (GameTimer::waitsBegun() == waitsBefore || m_deliveringHeldInput)
+        return;
+    // What the player did while the command waited reaches the windows now,
+    // while the command is still under way: a click on an answer meanwhile
+    // (the second click of a double-click, say) must not answer the question
+    // shown after the wait, unseen.
+    const QScopedValueRollback delivering(m_deliveringHeldInput, true);
+    QCoreApplication::processEvents(QEventLoop::AllEvents, HeldInputBudgetMs);
 }
 
 void MainWindow::bindSwitch(QAction* action, void (MainWindow::*command)())
@@ -111,7 +129,7 @@ void MainWindow::bindSwitch(QAction* action, void (MainWindow::*command)())
     // does; the menu's own toggle is taken back first.
     connect(action, &QAction::triggered, this, [this, action, command](bool checked) {
         action->setChecked(!checked);
-        runGuarded(m_services.dialogs, [this, command] { (this->*command)(); });
+        runCommand([this, command] { (this->*command)(); });
     });
 }
 
@@ -127,7 +145,7 @@ void MainWindow::bindGameCommands()
     bind(resetResultsAction, &QAction::triggered, &MainWindow::resetResults);
     for (TGradButton* button : answerButtons)
         connect(button, &TGradButton::clicked, this, [this, button] {
-            runGuarded(m_services.dialogs, [this, button] { answer(button->tag()); });
+            runCommand([this, button] { answer(button->tag()); });
         });
 }
 
@@ -294,8 +312,11 @@ void MainWindow::createGameControls(QWidget* client)
     topTenList->setGeometry(0, 0, 193, 321);
     topTenList->setRootIsDecorated(false);
     topTenList->setHeaderLabels({QStringLiteral("Очки"), QStringLiteral("Игрок")});
-    topTenList->setColumnWidth(1, 140);
-    topTenList->setColumnWidth(0, 193 - 140 - 4);
+    // Both columns as wide as their texts, the names at least 140 pixels; the
+    // list scrolls sideways when a long name needs it.
+    topTenList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    topTenList->header()->setStretchLastSection(false);
+    topTenList->header()->setMinimumSectionSize(0);
     topTenList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     topTenList->setSelectionMode(QAbstractItemView::SingleSelection);
     topTenList->setFont(pixelFont(SansSerif, 13));
@@ -342,7 +363,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         layoutClient();
     if (watched == exitStatusBar && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        runGuarded(m_services.dialogs, [this] { exitGame(); });
+        runCommand([this] { exitGame(); });
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -405,8 +426,9 @@ void MainWindow::toggleSound()
 {
     Wave(QStringLiteral("btnCLICK"), false, false);
     soundAction->setChecked(!soundAction->isChecked());
-    m_settings.WriteSettingBool(SettingsSection, QStringLiteral("Звук вкл."), soundAction->isChecked());
+    // The menu and the command bar show the switch alike, stored or not.
     updateSoundHint();
+    m_settings.WriteSettingBool(SettingsSection, QStringLiteral("Звук вкл."), soundAction->isChecked());
 }
 
 void MainWindow::Wave(const QString& name, bool wait, bool toEnd)
@@ -436,14 +458,18 @@ void MainWindow::idleAndPollTick()
 
 void MainWindow::showAbout() { showAboutBox(QApplication::windowIcon(), m_services.facts, m_services.waiter); }
 
-void MainWindow::openProgramDocument(const QString& page)
+void MainWindow::openProgramDocument(const QString& page, const QString& part)
 {
-    m_services.shell.openDocument(QStringLiteral("file://") + m_services.paths.programFolder + page);
+    // Built as an address, not as text: the folder's name may hold "#", "?" or "%".
+    QUrl address = QUrl::fromLocalFile(m_services.paths.programFolder + page);
+    if (!part.isEmpty())
+        address.setFragment(part);
+    m_services.shell.openDocument(address.toString(QUrl::FullyEncoded));
 }
 
 void MainWindow::openSupportPage() { openProgramDocument(QStringLiteral("support.html")); }
 void MainWindow::writeLetter() { m_services.shell.openDocument(QStringLiteral("mailto:?subject=Zambrel!")); }
-void MainWindow::openSponsorPage() { openProgramDocument(QStringLiteral("sponsors.html#tavlin")); }
-void MainWindow::openWebGroupPage() { openProgramDocument(QStringLiteral("sponsors.html#varno")); }
-void MainWindow::openRulesPage() { openProgramDocument(QStringLiteral("tulip.html#rules")); }
+void MainWindow::openSponsorPage() { openProgramDocument(QStringLiteral("sponsors.html"), QStringLiteral("tavlin")); }
+void MainWindow::openWebGroupPage() { openProgramDocument(QStringLiteral("sponsors.html"), QStringLiteral("varno")); }
+void MainWindow::openRulesPage() { openProgramDocument(QStringLiteral("tulip.html"), QStringLiteral("rules")); }
 void MainWindow::openHelp() { openProgramDocument(QStringLiteral("tulip.html")); }

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class GameTimer;
@@ -134,13 +135,17 @@ private:
     void bind(Sender* sender, Signal signal, void (MainWindow::*command)());
     void bindSwitch(QAction* action, void (MainWindow::*command)());
     void bindGameCommands();
-    void openProgramDocument(const QString& page);
+    void openProgramDocument(const QString& page, const QString& part = {});
     void updateSoundHint();
     void loadAnswerCounters();
     // Asks the player's name, or takes the remembered one.
     void settlePlayerName();
+    QString rememberedPlayer() const;
+    // False when the player has no money (the game is then refused).
+    bool settleBalance(const QString& lastBookedPlayer);
     void settlePlayerCity();
-    // False when the level has no question (the game is then closed).
+    // False when no question could be set up (the game is then closed).
+    bool setUpQuestion(int n);
     bool loadQuestion(int n);
     void showQuestion();
     // The game cannot go on: the player is told why, nothing is booked.
@@ -150,11 +155,16 @@ private:
     void rightAnswer();
     void wrongAnswer();
     void millionEnding();
+    void rainBanknotesAfterGame(int amount);
     void askPlayAgain();
     // A verdict: the message window stays while the sound plays.
     void timedMessage(const QString& text, const QColor& background, const QColor& textColor,
                       const QString& sound, int extraWaitMs = 0);
     QString resultsFile() const;
+
+    // Runs a command or tick through the error wrapper; input held back by
+    // its waits is delivered afterwards, without its answer clicks.
+    void runCommand(const std::function<void()>& command);
 
     Services& m_services;
     SettingsStore& m_settings;
@@ -163,4 +173,7 @@ private:
     QWidget* m_client = nullptr;
     QWidget* m_speedBar = nullptr;
     TQzGradient* m_gradient = nullptr;
+    // A question is on show and its answer not yet taken.
+    bool m_answerAwaited = false;
+    bool m_deliveringHeldInput = false;
 };

@@ -40,6 +40,7 @@ void MainWindow::armIdleExit()
 
 void MainWindow::CloseGame(bool book, GameEnd end)
 {
+    m_answerAwaited = false;
     ResImage(QStringLiteral("ways"));
     GameEnable(false);
     repaint();
@@ -79,7 +80,7 @@ void MainWindow::takeMoney()
     m_state.Level = 0;
     CloseGame(true, GameEnd::MoneyTaken);
     if (const int notes = banknotesForTakenMoney(m_state.Winnings); notes > 0)
-        Dollar(notes);
+        rainBanknotesAfterGame(notes);
     askPlayAgain();
 }
 
@@ -91,7 +92,15 @@ void MainWindow::millionEnding()
     Wave(QStringLiteral("MILLION"), true, true);
     CloseMessageWindow();
     CloseGame(true, GameEnd::Million);
-    Dollar(PrizeLadder[15] - PrizeLadder[10]);
+    rainBanknotesAfterGame(PrizeLadder[15] - PrizeLadder[10]);
+}
+
+void MainWindow::rainBanknotesAfterGame(int amount)
+{
+    // A shower may run for minutes: the idle exit counts from its end.
+    idleAndPollTimer->setEnabled(false);
+    Dollar(amount);
+    armIdleExit();
 }
 
 void MainWindow::askPlayAgain()
@@ -109,17 +118,23 @@ void MainWindow::Dollar(int amount)
     MoneyWindow money(geometry());
     money.show();
     m_services.random.randomize();
-    for (const BanknoteRun& run : banknoteRuns(amount)) {
-        const QPixmap note = renderPicture(QStringLiteral("R%1").arg(run.value));
-        for (int i = 0; i < run.count; ++i) {
-            m_services.waiter.wait(NoteDelayMs);
-            money.dropNote(note, QPoint(m_services.random.random(money.width() - 200),
-                                        m_services.random.random(money.height() - 90)));
+    // A click or a key ends the shower at once; the money is booked already.
+    const auto rain = [&] {
+        for (const BanknoteRun& run : banknoteRuns(amount)) {
+            const QPixmap note = renderPicture(QStringLiteral("R%1").arg(run.value));
+            for (int i = 0; i < run.count; ++i) {
+                if (m_services.waiter.skippableWait(NoteDelayMs))
+                    return false;
+                money.dropNote(note, QPoint(m_services.random.random(money.width() - 200),
+                                            m_services.random.random(money.height() - 90)));
+            }
         }
-    }
+        return true;
+    };
+    const bool rainedToTheEnd = rain();
     picture->show();
     repaint();
-    Wave(QStringLiteral("true"), true, true);
+    Wave(QStringLiteral("true"), rainedToTheEnd, rainedToTheEnd);
 }
 
 void MainWindow::Lider2(bool exportPage)
@@ -149,7 +164,7 @@ void MainWindow::resetResults()
     }
     const QString name =
         rememberNameAction->isChecked()
-            ? m_settings.ReadSettingStr(SettingsSection, QStringLiteral("Игрок"), {})
+            ? rememberedPlayer()
             : ReadRegistryValues(m_services.facts, RegistryRoot::LocalMachine,
                                  QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion"),
                                  QStringLiteral("RegisteredOwner"));

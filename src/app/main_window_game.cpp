@@ -8,12 +8,14 @@
 #include "app/ladder_bar.h"
 #include "app/player_name.h"
 #include "app/prize_ladder.h"
+#include "storage/app_error.h"
 #include "storage/settings_store.h"
 #include "controls/grad_button.h"
 #include "controls/progress_bar.h"
 #include "platform/game_timer.h"
 #include "platform/services.h"
 #include "questions/question_codec.h"
+#include "windows/full_stop.h"
 #include "windows/message_window.h"
 #include "windows/registry_values.h"
 
@@ -83,28 +85,13 @@ void MainWindow::NewGame()
     idleAndPollTimer->setEnabled(false);
     m_services.keyboard.selectRussian();
     m_state.GameResult = 0;
+    const QString lastBookedPlayer = rememberedPlayer();
     settlePlayerName();
     ResImage(QStringLiteral("game"));
     m_state.Level = 1;
     m_state.Winnings = 0;
-
-    const QString results = resultsFile();
-    const QString& player = m_state.PlayerName;
-    m_state.GameNo = IniReadInt(results, player, QStringLiteral("Игра"), 0) + 1;
-    m_state.Balance = IniReadInt(results, player, QStringLiteral("Состояние"), 0);
-    if (m_state.Balance == 0) {
-        m_state.Balance = m_settings.ReadSettingInt(SettingsSection, QStringLiteral("Состояние"), 0);
-        m_state.GameNo = m_settings.ReadSettingInt(SettingsSection, QStringLiteral("Игра"), 0) + 1;
-    }
-    if (m_state.Balance == 0 && m_state.GameNo == 1) {
-        m_services.dialogs.info(
-            QStringLiteral("Привет %1 %2 \rДаю тебе 100 рублей на раскрутку.\rНе забудь вернуть!")
-                .arg(QStringLiteral("Zambrel!"), player));
-        m_state.Balance = 100;
-    } else if (m_state.Balance == 0) {
-        Bancrot();
+    if (!settleBalance(lastBookedPlayer))
         return;
-    }
     settlePlayerCity();
 
     for (int level = 1; level <= TopLevel; ++level)
@@ -118,16 +105,45 @@ void MainWindow::NewGame()
         active->repaint();
 }
 
+bool MainWindow::settleBalance(const QString& lastBookedPlayer)
+{
+    const QString results = resultsFile();
+    const QString& player = m_state.PlayerName;
+    m_state.GameNo = IniReadInt(results, player, QStringLiteral("Игра"), 0) + 1;
+    m_state.Balance = IniReadInt(results, player, QStringLiteral("Состояние"), 0);
+    // The settings keep the account of the last booked game: it is this
+    // player's only when he was the one remembered then.
+    if (m_state.Balance == 0 && isSamePlayer(player, lastBookedPlayer)) {
+        m_state.Balance = m_settings.ReadSettingInt(SettingsSection, QStringLiteral("Состояние"), 0);
+        m_state.GameNo = m_settings.ReadSettingInt(SettingsSection, QStringLiteral("Игра"), 0) + 1;
+    }
+    if (m_state.Balance == 0 && m_state.GameNo == 1) {
+        m_services.dialogs.info(
+            QStringLiteral("Привет %1 %2 \rДаю тебе 100 рублей на раскрутку.\rНе забудь вернуть!")
+                .arg(QStringLiteral("Zambrel!"), player));
+        m_state.Balance = 100;
+    } else if (m_state.Balance == 0) {
+        Bancrot();
+        return false;
+    }
+    return true;
+}
+
+QString MainWindow::rememberedPlayer() const
+{
+    return cleanPlayerName(m_settings.ReadSettingStr(SettingsSection, QStringLiteral("Игрок"), {}));
+}
+
 void MainWindow::settlePlayerName()
 {
     if (rememberNameAction->isChecked())
-        m_state.PlayerName = m_settings.ReadSettingStr(SettingsSection, QStringLiteral("Игрок"), {});
+        m_state.PlayerName = rememberedPlayer();
     if (!m_state.PlayerName.isEmpty())
         return;
     const QString owner = ReadRegistryValues(m_services.facts, RegistryRoot::LocalMachine,
                                              QStringLiteral("SOFTWARE\\Microsoft\\Windows\\CurrentVersion"),
                                              QStringLiteral("RegisteredOwner"));
-    m_state.PlayerName = sanitizePlayerName(m_services.dialogs.inputText(
+    m_state.PlayerName = cleanPlayerName(m_services.dialogs.inputText(
         QStringLiteral("Zambrel!"), QStringLiteral("Как тебя называть?"), owner));
     if (rememberNameAction->isChecked())
         m_settings.WriteSettingStr(SettingsSection, QStringLiteral("Игрок"), m_state.PlayerName);
@@ -136,18 +152,20 @@ void MainWindow::settlePlayerName()
 void MainWindow::settlePlayerCity()
 {
     const QString results = resultsFile();
-    m_state.PlayerCity = IniReadStr(results, m_state.PlayerName, QStringLiteral("Место"), {});
+    m_state.PlayerCity = cleanPlayerText(IniReadStr(results, m_state.PlayerName, QStringLiteral("Место"), {}));
     if (!m_state.PlayerCity.isEmpty())
         return;
-    m_state.PlayerCity = m_settings.ReadSettingStr(SettingsSection, QStringLiteral("Место"), {});
+    m_state.PlayerCity = cleanPlayerText(m_settings.ReadSettingStr(SettingsSection, QStringLiteral("Место"), {}));
     if (m_state.PlayerCity.isEmpty()) {
-        m_state.PlayerCity = m_services.dialogs.inputText(
-            QStringLiteral("Zambrel!"), QStringLiteral("А из какого Вы города?"), {});
+        m_state.PlayerCity = cleanPlayerText(m_services.dialogs.inputText(
+            QStringLiteral("Zambrel!"), QStringLiteral("А из какого Вы города?"), {}));
         if (m_state.PlayerCity.isEmpty() && m_state.GameNo > 10)
             m_state.PlayerCity = m_services.facts.computerName;
     }
     m_settings.WriteSettingStr(SettingsSection, QStringLiteral("Место"), m_state.PlayerCity);
-    IniWriteStr(results, m_state.PlayerName, QStringLiteral("Место"), m_state.PlayerCity);
+    // A player without a name has no section.
+    if (!m_state.PlayerName.isEmpty())
+        IniWriteStr(results, m_state.PlayerName, QStringLiteral("Место"), m_state.PlayerCity);
 }
 
 void MainWindow::GameEnable(bool on)
@@ -166,6 +184,9 @@ void MainWindow::GameEnable(bool on)
 void MainWindow::Bancrot()
 {
     CloseGame(false);
+    // The refused player has no game: nothing of one may go on (the pause
+    // would otherwise set up a question for him).
+    m_state.Level = 0;
     m_services.dialogs.info(
         QStringLiteral("%1\rТы БАНКРОТ!!\rАзартные игры не для тебя!").arg(m_state.PlayerName));
 }
@@ -186,11 +207,23 @@ void MainWindow::SetGame(int n)
     for (TGradButton* button : answerButtons)
         button->setGradColor(Blue);
     ladder->New(n);
-    if (!loadQuestion(n))
+    if (!setUpQuestion(n))
         return;
     repaint();
     thinkingTimer->setInterval(m_state.ThinkInterval);
     thinkingTimer->setEnabled(true);
+    m_answerAwaited = true;
+}
+
+bool MainWindow::setUpQuestion(int n)
+{
+    try {
+        return loadQuestion(n);
+    } catch (const AppError& error) {
+        // Whatever breaks the set-up, the game cannot be judged any further.
+        abandonGame(withFullStop(error.text()));
+        return false;
+    }
 }
 
 bool MainWindow::loadQuestion(int n)
@@ -232,7 +265,8 @@ bool MainWindow::loadQuestion(int n)
 
 void MainWindow::abandonGame(const QString& reason)
 {
-    m_questionTable.CloseTable();
+    if (m_questionTable.IsOpen())
+        m_questionTable.CloseTable();
     m_services.dialogs.error(reason + QStringLiteral("\rИгра окончена без подсчёта результата."));
     CloseGame(false);
     armIdleExit();
@@ -271,6 +305,7 @@ void MainWindow::thinkingTick()
     if (thinkingBar->position() < 100)
         return;
     thinkingTimer->setEnabled(false);
+    m_answerAwaited = false;
     timedMessage(QStringLiteral("Игра окончена, Ваше время истекло!"), White, Black,
                  QStringLiteral("stoptime"), 2000);
     CloseGame(true);
@@ -279,6 +314,10 @@ void MainWindow::thinkingTick()
 
 void MainWindow::answer(int tag)
 {
+    // Only a question on show is answered: not one still being set up or
+    // judged, nor one whose click was held back by a wait.
+    if (!m_answerAwaited || m_deliveringHeldInput)
+        return;
     if (pollPanel->isVisible()) {
         idleAndPollTimer->setEnabled(false);
         pollPanel->hide();
@@ -296,6 +335,7 @@ void MainWindow::answer(int tag)
         return;
     }
 
+    m_answerAwaited = false;
     TGradButton* clicked = answerButtons.at(tag - 1);
     clicked->setGradColor(Red);
     clicked->repaint();
@@ -336,8 +376,9 @@ void MainWindow::rightAnswer()
         Dollar(m_state.Level == 5 ? 1000 : 31000);
         m_state.ThinkInterval += 500;
     }
-    IniWriteStr(resultsFile(), m_state.PlayerName, QStringLiteral("DT"),
-                m_services.clock.now().toString(QStringLiteral("dd.MM.yyyy hh:mm")));
+    if (!m_state.PlayerName.isEmpty())
+        IniWriteStr(resultsFile(), m_state.PlayerName, QStringLiteral("DT"),
+                    m_services.clock.now().toString(QStringLiteral("dd.MM.yyyy hh:mm")));
     if (m_state.Level == TopLevel) {
         millionEnding();
     } else {

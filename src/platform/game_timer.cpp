@@ -7,6 +7,7 @@
 
 namespace {
 int waitDepth = 0;
+int waitCount = 0;
 QList<QPointer<GameTimer>>& heldTimers()
 {
     static QList<QPointer<GameTimer>> held;
@@ -62,7 +63,11 @@ void GameTimer::deliverHeldTick()
         emit tick();
 }
 
-void GameTimer::beginWait() { ++waitDepth; }
+void GameTimer::beginWait()
+{
+    ++waitDepth;
+    ++waitCount;
+}
 
 void GameTimer::endWait()
 {
@@ -75,3 +80,5 @@ void GameTimer::endWait()
 }
 
 bool GameTimer::waiting() { return waitDepth > 0; }
+
+int GameTimer::waitsBegun() { return waitCount; }

@@ -21,6 +21,9 @@ public:
     static void beginWait();
     static void endWait();
     static bool waiting();
+    // How many waits have begun since the program started: a command that
+    // changed it held the player's input back for a while.
+    static int waitsBegun();
 
 signals:
     void tick();

@@ -147,8 +147,35 @@ TEST(Rotation, EachAnswerMovesOnePlaceDownAndTheRightOneFollows)
 
 TEST(PlayerName, BracketsAndLineBreaksCannotBreakTheResultsFile)
 {
-    EXPECT_EQ(sanitizePlayerName(" Вася]\r\n[Петя "), "Вася)  (Петя");
-    EXPECT_EQ(sanitizePlayerName("<script>=;"), "<script>=;");
+    EXPECT_EQ(cleanPlayerName(" Вася]\r\n[Петя "), "Вася)  (Петя");
+    EXPECT_EQ(cleanPlayerName("<script>=;"), "<script>=;");
+    EXPECT_EQ(cleanPlayerText("[Тверь]"), "[Тверь]");
+}
+
+TEST(PlayerName, SurroundingQuotesGoAsAReadWouldTakeThem)
+{
+    EXPECT_EQ(cleanPlayerName("\"Вася\""), "Вася");
+    EXPECT_EQ(cleanPlayerName(" ' \"Вася\" ' "), "Вася");
+    EXPECT_EQ(cleanPlayerName("\"Вася\" и 'Петя'"), "\"Вася\" и 'Петя'");
+    EXPECT_EQ(cleanPlayerName("\"\""), "");
+}
+
+TEST(PlayerName, ALongNameIsCutToWhatTheInputBoxTakes)
+{
+    EXPECT_EQ(cleanPlayerName(QString(3000, u'Ж')), QString(PlayerTextMaxLength, u'Ж'));
+    // Cut just after a blank, the name ends without it.
+    EXPECT_EQ(cleanPlayerName(QString(39, u'Ж') + " Петров"), QString(39, u'Ж'));
+}
+
+TEST(PlayerName, CharactersTheFilesCannotHoldReadAsTheyWillBeWritten)
+{
+    EXPECT_EQ(cleanPlayerName(QStringLiteral("Вася\U0001F600")), "Вася?");
+}
+
+TEST(PlayerName, NamesMatchWithoutRegardToCase)
+{
+    EXPECT_TRUE(isSamePlayer("Вася", "ВАСЯ"));
+    EXPECT_FALSE(isSamePlayer("Вася", "Петя"));
 }
 
 } // namespace

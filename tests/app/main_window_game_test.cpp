@@ -225,19 +225,19 @@ TEST_F(GameWindowTest, APlayerWithoutMoneyIsRefused)
     m_form->NewGame();
     EXPECT_EQ(m_fakes.dialogs.shown.last(), "info: Вася\rТы БАНКРОТ!!\rАзартные игры не для тебя!");
     EXPECT_FALSE(m_form->questionText->isVisible());
-    EXPECT_EQ(state().Level, 1);
+    EXPECT_EQ(state().Level, 0);
     EXPECT_FALSE(m_form->idleAndPollTimer->isEnabled());
-}
 
-TEST_F(GameWindowTest, ANewPlayerTakesOverTheBalanceOfTheLastBookedGame)
-{
-    m_settings.WriteSettingInt(SettingsSection, "Состояние", 5000);
-    m_settings.WriteSettingInt(SettingsSection, "Игра", 3);
-    m_fakes.dialogs.inputAnswers = {QStringLiteral("Петя"), QStringLiteral("Омск")};
-    m_form->NewGame();
-    EXPECT_EQ(state().Balance, 5000);
-    EXPECT_EQ(state().GameNo, 4);
-    EXPECT_FALSE(m_fakes.dialogs.shown.join("\n").contains("Даю тебе 100 рублей"));
+    // No game runs: the pause, pressed twice, sets up no question for him.
+    m_form->pauseButton->click();
+    m_form->pauseButton->click();
+    EXPECT_FALSE(m_form->questionText->isVisible());
+    EXPECT_FALSE(m_form->answerButtons[0]->isVisible());
+    EXPECT_FALSE(m_form->thinkingTimer->isEnabled());
+    m_form->answer(1);
+    EXPECT_TRUE(m_boards.isEmpty());
+    EXPECT_EQ(IniReadInt(results(), "Вася", "Состояние", -1), 0);
+    EXPECT_EQ(IniReadInt(results(), "Вася", "Игра", -1), 4);
 }
 
 TEST_F(GameWindowTest, AnEmptyCityAfterTenGamesBecomesTheComputerName)

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QStyle>
 #include <QTreeWidget>
 
 namespace {
@@ -63,6 +64,24 @@ TEST_F(GameWindowTest, TheRankingFillsTheListAtNewGameAndTheTopTenPageOnRequest)
     EXPECT_TRUE(page.contains("<tr><td>2500</td><td>Вася</td><td>5000</td>"));
     EXPECT_TRUE(page.endsWith("</table>\r\n</HTML>\r\n"));
     EXPECT_TRUE(m_fakes.sound.played.contains("begin.wav"));
+}
+
+TEST_F(GameWindowTest, TheTopTenListShowsWholeScoresAndWholeNames)
+{
+    knownPlayer("Вася", 2010000, 10);
+    knownPlayer(QString(40, u'Ж'), 1000000, 1);
+    m_form->NewGame();
+    QTreeWidget* list = m_form->topTenList;
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    EXPECT_EQ(list->topLevelItem(0)->text(0), "1000000");
+    // As the list lays out a cell: the text between its focus margins.
+    const int margins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    for (int row : {0, 1})
+        for (int column : {0, 1}) {
+            const QString text = list->topLevelItem(row)->text(column);
+            EXPECT_GE(list->columnWidth(column), list->fontMetrics().horizontalAdvance(text) + margins)
+                << text.toStdString();
+        }
 }
 
 TEST_F(GameWindowTest, PlayersWithoutARightAnswerForAMonthAreDroppedAtNewGame)

@@ -1,12 +1,16 @@
 // The main window between games: its commands, switches, sounds, pictures,
 // links and the two ways the program ends.
+#include "support/test_folders.h"
 #include "game_window_fixture.h"
 
 #include "storage/code_page.h"
 #include "app/ladder_bar.h"
+#include "app/pictures.h"
 #include "platform/game_timer.h"
 
 #include <QAction>
+#include <QFile>
+#include <QIcon>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -14,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QFrame>
 #include <QToolButton>
+#include <QUrl>
 
 namespace {
 
@@ -84,6 +89,19 @@ TEST_F(GameWindowTest, TheMenuSwitchTogglesOnceLikeTheCommandBarButton)
     m_form->soundButton->click();
     EXPECT_TRUE(m_form->soundAction->isChecked());
     EXPECT_EQ(m_settings.ReadSettingStr(SettingsSection, "Звук вкл.", ""), "1");
+}
+
+TEST_F(GameWindowTest, TheSoundSwitchShowsOneStateEverywhereEvenWhenItCannotBeStored)
+{
+    m_settings.WriteSettingBool(SettingsSection, "Звук вкл.", true);
+    ASSERT_TRUE(QFile::setPermissions(m_settings.file(), QFileDevice::ReadOwner));
+    m_form->soundButton->click();
+    ASSERT_TRUE(m_fakes.dialogs.shown.last().startsWith("runtime: ")) << m_fakes.dialogs.shown.last().toStdString();
+    const bool on = m_form->soundAction->isChecked();
+    EXPECT_EQ(m_form->soundButton->toolTip(), on ? "Выключить звук!" : "Включить звук!");
+    const QString shown = on ? "tb_sound" : "tb_sound_mute";
+    EXPECT_EQ(m_form->soundButton->icon().pixmap(32).toImage(),
+              QIcon(picturePath(shown)).pixmap(32).toImage());
 }
 
 TEST_F(GameWindowTest, SwitchingTheNameOnAgainStoresTheCurrentName)
@@ -196,9 +214,25 @@ TEST_F(GameWindowTest, LinksAndHelpOpenPagesThatShipWithTheGame)
               QStringList({folder + "support.html", folder + "sponsors.html#tavlin",
                            folder + "sponsors.html#varno", folder + "tulip.html#rules",
                            folder + "tulip.html", "mailto:?subject=Zambrel!"}));
-    const QString shipped = qEnvironmentVariable("ZAMBREL_BUILD_DIR") + "/";
+    const QString shipped = buildFolder() + "/";
     for (const char* page : {"support.html", "sponsors.html", "tulip.html"})
         EXPECT_TRUE(QFile::exists(shipped + page)) << page;
+}
+
+TEST_F(GameWindowTest, PagesOpenFromAProgramFolderWhoseNameLooksLikeAnAddress)
+{
+    const QString folder = m_dir.path() + "/Игры #1? 100% /";
+    m_fakes.services.paths.programFolder = folder;
+    m_form->openRulesPage();
+    m_form->openHelp();
+    ASSERT_EQ(m_fakes.shell.opened.size(), 2);
+    const QUrl rules(m_fakes.shell.opened[0]);
+    EXPECT_EQ(rules.toLocalFile(), folder + "tulip.html");
+    EXPECT_EQ(rules.fragment(), "rules");
+    const QUrl help(m_fakes.shell.opened[1]);
+    EXPECT_EQ(help.toLocalFile(), folder + "tulip.html");
+    EXPECT_FALSE(help.hasFragment());
+    EXPECT_FALSE(help.hasQuery());
 }
 
 TEST_F(GameWindowTest, TheAboutBoxStaysSixSeconds)

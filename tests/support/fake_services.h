@@ -4,27 +4,37 @@
 #pragma once
 
 #include "platform/services.h"
+#include "platform/wait_scope.h"
 
 #include <QDateTime>
 #include <QStringList>
-
 #include <QTimer>
+
 #include <deque>
 #include <functional>
-#include <vector>
 #include <optional>
+#include <vector>
 
 class FakeWaiter : public Waiter {
 public:
     void wait(int milliseconds) override
     {
+        // A wait of the game, as the real one is: ticks are held meanwhile.
+        const WaitScope scope;
         waits.push_back(milliseconds);
         if (onWait)
             onWait(milliseconds);
     }
+    bool skippableWait(int milliseconds) override
+    {
+        wait(milliseconds);
+        return playerSkips && playerSkips();
+    }
     std::vector<int> waits;
     // Lets a test look at the screen while the game waits.
     std::function<void(int)> onWait;
+    // Whether the player cuts the present skippable wait short.
+    std::function<bool()> playerSkips;
 };
 
 class FakeSound : public SoundPlayer {
@@ -120,6 +130,8 @@ public:
     int selections = 0;
 };
 
+// As on X11: the display changes its mode at once and says so, while the
+// size the program's screen reports catches up only when the event loop runs.
 class FakeDisplay : public DisplayModes {
 public:
     QSize screenSize() const override { return m_sizeBeforeChange.value_or(size); }
@@ -134,16 +146,19 @@ public:
         }
         size = QSize(width, height);
         return size;
-// As on X11: the display changes its mode at once and says so, while the
-// size the program's screen reports catches up only when the event loop runs.
     }
     struct Request {
         int width, height, bits;
         bool permanent;
     };
+    // The display's own size.
     QSize size{1024, 768};
     bool allowChanges = true;
     std::vector<Request> requests;
+
+private:
+    QObject m_events;
+    std::optional<QSize> m_sizeBeforeChange;
 };
 
 // All fakes together, with the facts and folders of a test machine.
@@ -151,14 +166,9 @@ struct FakeServices {
     explicit FakeServices(const QString& folder)
         : services{waiter, sound, dialogs, shell, clock, random, keyboard, display, facts(),
                    paths(folder)}
-    // The display's own size.
     {
     }
     static SystemFacts facts()
-
-private:
-    QObject m_events;
-    std::optional<QSize> m_sizeBeforeChange;
     {
         SystemFacts f;
         f.loginName = QStringLiteral("vasya");

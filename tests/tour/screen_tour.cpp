@@ -68,6 +68,12 @@ public:
         }
     }
 
+    bool skippableWait(int milliseconds) override
+    {
+        wait(milliseconds);
+        return false;
+    }
+
 private:
     EventLoopWaiter m_real;
     int m_notes = 0;

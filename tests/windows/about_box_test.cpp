@@ -25,6 +25,11 @@ public:
         redPixels = countColour(splash->grab().toImage(), QRect(80, 16, 200, 28), Qt::red);
     }
 
+    bool skippableWait(int milliseconds) override {
+        wait(milliseconds);
+        return false;
+    }
+
     QList<int> waited;
     QString caption;
     int redPixels = 0;
