@@ -21,8 +21,9 @@ function(zambrel_test name)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
   zambrel_warnings(${name})
+  # A test finds its files wherever and however it is started.
+  target_compile_definitions(${name} PRIVATE
+    ZAMBREL_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data" ZAMBREL_BUILD_DIR="${CMAKE_BINARY_DIR}")
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZAMBREL_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data;ZAMBREL_BUILD_DIR=${CMAKE_BINARY_DIR}"
-    TIMEOUT 300)
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
 endfunction()

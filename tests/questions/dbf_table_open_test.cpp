@@ -1,5 +1,6 @@
 // Opening the question table: names, missing and refused files, and broken
 // table files, each ending in a clear message and never in a crash.
+#include "support/test_folders.h"
 #include "table_maker.h"
 #include "table_test_support.h"
 
@@ -10,7 +11,7 @@
 namespace {
 
 QString dataFile(const QString& name) {
-    return QString::fromLocal8Bit(qgetenv("ZAMBREL_TEST_DATA")) + "/questions/" + name;
+    return testDataFolder() + "/questions/" + name;
 }
 
 TEST(DbfTableOpen, EmptyTableNameIsRefused) {

@@ -1,5 +1,6 @@
 // The authors' tool as they run it: build, dump and check, their outputs and
 // exit codes.
+#include "support/test_folders.h"
 #include "questions/question_codec.h"
 #include "storage/code_page.h"
 #include "support/qt_printers.h"
@@ -15,7 +16,7 @@
 namespace {
 
 QString dataFile(const QString& name) {
-    return QString::fromLocal8Bit(qgetenv("ZAMBREL_TEST_DATA")) + "/questions/" + name;
+    return testDataFolder() + "/questions/" + name;
 }
 
 struct ToolRun {
@@ -26,7 +27,7 @@ struct ToolRun {
 
 ToolRun tool(const QStringList& args) {
     QProcess process;
-    process.start(QString::fromLocal8Bit(qgetenv("ZAMBREL_BUILD_DIR")) + "/zambrel-questions",
+    process.start(buildFolder() + "/zambrel-questions",
                   args);
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,

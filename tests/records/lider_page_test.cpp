@@ -1,5 +1,6 @@
 // The top-ten page: its fixed head, one row per player with the separator
 // under the top ten, values escaped, written in code page 1251 with CR LF.
+#include "support/test_folders.h"
 #include "storage/app_error.h"
 #include "storage/code_page.h"
 #include "print_qt.h"
@@ -20,7 +21,7 @@ const QString Separator = QStringLiteral("<tr><td></td><td></td><td></td><td></t
 constexpr int HeadLines = 17;
 
 QString testData(const QString& name) {
-    return QDir(qEnvironmentVariable("ZAMBREL_TEST_DATA")).filePath("records/" + name);
+    return QDir(testDataFolder()).filePath("records/" + name);
 }
 
 RankingRow rowOf(const QString& name, qint64 score) {

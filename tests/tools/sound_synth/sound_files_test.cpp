@@ -24,8 +24,7 @@ void PrintTo(const Expected& expected, std::ostream* out) {
 class SoundFile : public testing::TestWithParam<Expected> {
 protected:
     static std::filesystem::path folder() {
-        const char* build = std::getenv("ZAMBREL_BUILD_DIR");
-        return std::filesystem::path(build ? build : ".") / "wav";
+        return std::filesystem::path(ZAMBREL_BUILD_DIR) / "wav";
     }
     void SetUp() override {
         m_probe = probeWav(folder() / (std::string(GetParam().name) + ".wav"));
