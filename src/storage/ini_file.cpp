@@ -32,7 +32,10 @@ void writeRaw(const QString& file, const QString& section, const QString& key,
 
 } // namespace
 
-IniDocument IniLoad(const QString& file) { return IniDocument(readWholeFile(file).value_or(QByteArray())); }
+IniDocument IniLoad(const QString& file)
+{
+    return IniDocument(readWholeFile(file).value_or(QByteArray()));
+}
 
 void IniSave(const QString& file, const IniDocument& document, const FileWriteLock& lock)
 {
@@ -88,7 +91,9 @@ void IniWriteInt(const QString& file, const QString& section, const QString& key
 
 void IniEraseSection(const QString& file, const QString& section)
 {
-    IniEdit(file, [&](IniDocument& document) { return document.eraseSection(cp1251::encode(section)); });
+    IniEdit(file, [&](IniDocument& document) {
+        return document.eraseSection(cp1251::encode(section));
+    });
 }
 
 QStringList IniFileLines(const QString& file)

@@ -49,7 +49,8 @@ bool readAll(int fd, QByteArray& content)
 std::optional<QByteArray> readWholeFile(const QString& path)
 {
     // Opened without blocking, so a pipe in the file's place cannot stop the game.
-    const Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    const Descriptor file(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.fd() < 0 && (errno == ENOENT || errno == ENOTDIR))
         return std::nullopt;
     struct stat info{};

@@ -19,8 +19,8 @@ class HomeFolderTest : public ::testing::Test {
 protected:
     ~HomeFolderTest() override
     {
-        restore("HOME", m_home);
-        restore("XDG_CONFIG_HOME", m_configHome);
+        set("HOME", m_home);
+        set("XDG_CONFIG_HOME", m_configHome);
     }
 
     static void set(const char* name, const std::optional<QByteArray>& value)
@@ -43,7 +43,6 @@ private:
     {
         return qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
     }
-    static void restore(const char* name, const std::optional<QByteArray>& value) { set(name, value); }
 
     std::optional<QByteArray> m_home = saved("HOME");
     std::optional<QByteArray> m_configHome = saved("XDG_CONFIG_HOME");
@@ -61,7 +60,8 @@ TEST_F(HomeFolderTest, WithoutHomeThePasswordDatabaseGivesTheHomeFolder)
 {
     ASSERT_FALSE(passwordHome().isEmpty());
     set("XDG_CONFIG_HOME", std::nullopt);
-    for (const std::optional<QByteArray>& home : {std::optional<QByteArray>(), std::optional(QByteArray())}) {
+    const std::optional<QByteArray> unset;
+    for (const std::optional<QByteArray>& home : {unset, std::optional(QByteArray())}) {
         set("HOME", home);
         EXPECT_EQ(homeFolder(), passwordHome());
         EXPECT_EQ(userConfigFolder(), passwordHome() + "/.config");

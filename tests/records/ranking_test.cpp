@@ -200,7 +200,8 @@ TEST_F(RankingTest, AnUnreadableResultsFileStopsTheRebuildAndIsNeverWritten) {
 
 TEST_F(RankingTest, APipeInPlaceOfTheResultsFileStopsTheRebuildAtOnce) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(path()).constData(), 0644), 0);
-    EXPECT_TRUE(holdsInBoundedChild([&] { return rebuildError() == "Cannot open file " + path(); }));
+    EXPECT_TRUE(
+        holdsInBoundedChild([&] { return rebuildError() == "Cannot open file " + path(); }));
 }
 
 } // namespace
