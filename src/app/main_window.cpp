@@ -312,11 +312,9 @@ void MainWindow::createGameControls(QWidget* client)
     topTenList->setGeometry(0, 0, 193, 321);
     topTenList->setRootIsDecorated(false);
     topTenList->setHeaderLabels({QStringLiteral("Очки"), QStringLiteral("Игрок")});
-    // Both columns as wide as their texts, the names at least 140 pixels; the
-    // list scrolls sideways when a long name needs it.
-    topTenList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     topTenList->header()->setStretchLastSection(false);
     topTenList->header()->setMinimumSectionSize(0);
+    fitTopTenColumns();
     topTenList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     topTenList->setSelectionMode(QAbstractItemView::SingleSelection);
     topTenList->setFont(pixelFont(SansSerif, 13));
@@ -445,7 +443,8 @@ void MainWindow::ResImage(const QString& name)
     const QPixmap image = renderPicture(name);
     picture->setPixmap(image);
     picture->resize(image.size());
-    const int screenWidth = m_displaySwitcher.CurrentWidth();
+    // The switcher counts the screen's own pixels; the window may be scaled.
+    const int screenWidth = qRound(m_displaySwitcher.CurrentWidth() / devicePixelRatioF());
     picture->move((screenWidth - image.width()) / 2, PictureTop);
     picture->repaint();
 }

@@ -137,6 +137,7 @@ private:
     void bindGameCommands();
     void openProgramDocument(const QString& page, const QString& part = {});
     void updateSoundHint();
+    void fitTopTenColumns();
     void loadAnswerCounters();
     // Asks the player's name, or takes the remembered one.
     void settlePlayerName();

@@ -23,6 +23,8 @@
 #include <QLabel>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace {
 
 using namespace game_colours;
@@ -145,10 +147,21 @@ void MainWindow::Lider2(bool exportPage)
     topTenList->clear();
     for (const RankingRow& row : rows)
         new QTreeWidgetItem(topTenList, {row.scoreText(), row.name});
+    fitTopTenColumns();
     if (exportPage) {
         WriteLiderPage(QDir::currentPath(), rows);
         m_services.shell.openDocument(QString::fromLatin1(LiderPageName));
     }
+}
+
+void MainWindow::fitTopTenColumns()
+{
+    // Both columns show their whole texts; the names fill the rest of the
+    // list, and a long one lets the list scroll sideways.
+    topTenList->resizeColumnToContents(0);
+    topTenList->resizeColumnToContents(1);
+    const int rest = topTenList->width() - 2 * topTenList->frameWidth() - topTenList->columnWidth(0);
+    topTenList->setColumnWidth(1, std::max(topTenList->columnWidth(1), rest));
 }
 
 void MainWindow::showRanking() { Lider2(true); }
