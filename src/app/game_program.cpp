@@ -6,7 +6,6 @@
 #include "platform/clock_seeded_random.h"
 #include "platform/desktop_shell.h"
 #include "platform/event_loop_waiter.h"
-#include "platform/home_folder.h"
 #include "platform/linux_system_facts.h"
 #include "platform/qt_sound_player.h"
 #include "platform/services.h"
@@ -29,12 +28,15 @@ QString withSlash(const QString& folder) { return folder.endsWith(u'/') ? folder
 
 Paths gamePaths()
 {
-    const QString config = withSlash(userConfigFolder()) + QStringLiteral("ZeZoza/");
+    const QString config =
+        withSlash(qEnvironmentVariable("XDG_CONFIG_HOME", QDir::homePath() + QStringLiteral("/.config"))) +
+        QStringLiteral("ZeZoza/");
     return Paths{withSlash(QCoreApplication::applicationDirPath()),
                  config + QStringLiteral("Zambrel.ini"), config, withSlash(QDir::tempPath())};
 }
 
 } // namespace
+
 void nameProgram()
 {
     // The name only: a display name would be added to every window's caption.
@@ -48,7 +50,6 @@ void endProgramWith(MainWindow& form)
     QObject::connect(&form, &MainWindow::terminated, qApp, [] { QCoreApplication::exit(0); },
                      Qt::QueuedConnection);
 }
-
 
 int runGame(QApplication& app, const std::function<void(MainWindow&)>& shown)
 {

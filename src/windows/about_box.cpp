@@ -4,8 +4,12 @@
 #include "windows/program_version.h"
 #include "windows/splash_window.h"
 
+#include <QApplication>
+
 void showAboutBox(const QIcon& icon, const SystemFacts& facts, Waiter& waiter) {
-    ShowSplash(icon, QStringLiteral("О программе.."), facts, programVersion());
+    // The window the player asked from owns the box, which then stays above it.
+    ShowSplash(icon, QStringLiteral("О программе.."), facts, programVersion(),
+               QApplication::activeWindow());
     waiter.wait(6000);
     CloseSplash();
 }

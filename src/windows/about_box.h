@@ -1,5 +1,6 @@
 // The about box: the splash window with the program's own version facts,
-// kept for six seconds in which the player's clicks wait.
+// kept for six seconds in which the player's clicks wait, above the window
+// it was asked from.
 #pragma once
 
 #include "platform/system_facts.h"

@@ -1,11 +1,10 @@
 #include "windows/fixed_window.h"
 
-#include <QEvent>
 #include <QScreen>
 
-FixedWindow::FixedWindow(const QString& caption)
-    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowStaysOnTopHint) {
+FixedWindow::FixedWindow(const QString& caption, QWidget* owner)
+    : QWidget(owner, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    // The caption still names the window to the desktop (task bar, window list).
     setWindowTitle(caption);
 }
 
@@ -21,26 +20,8 @@ QFont FixedWindow::dialogFont(int pointSize) {
 }
 
 void FixedWindow::setOuterSize(QSize outerSize) {
-    m_outerSize = outerSize;
     setFixedSize(outerSize);
-    centre();
-}
-
-bool FixedWindow::event(QEvent* event) {
-    // A window manager adds its frame only once the window is up: the
-    // client area then gives way so that the outer size stays.
-    if (event->type() == QEvent::Show || event->type() == QEvent::Move) {
-        const QSize client = m_outerSize - (frameGeometry().size() - size());
-        if (client != size()) {
-            setFixedSize(client);
-            centre();
-        }
-    }
-    return QWidget::event(event);
-}
-
-void FixedWindow::centre() {
     const QRect area = screen()->geometry();
-    move(area.x() + (area.width() - m_outerSize.width()) / 2,
-         area.y() + (area.height() - m_outerSize.height()) / 2);
+    move(area.x() + (area.width() - outerSize.width()) / 2,
+         area.y() + (area.height() - outerSize.height()) / 2);
 }

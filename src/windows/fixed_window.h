@@ -1,7 +1,7 @@
 // The small windows the game puts above everything else for a while: the
-// splash and the coloured message. They have a caption but no title-bar
-// buttons, stand in the centre of the screen, and keep an exact outer size,
-// frame and caption included, with a window manager or without one.
+// splash, the about box and the coloured message. They stand without a
+// frame, so no window manager gives them title-bar buttons or changes their
+// size, in the centre of the screen.
 #pragma once
 
 #include <QFont>
@@ -9,7 +9,8 @@
 
 class FixedWindow : public QWidget {
 public:
-    explicit FixedWindow(const QString& caption);
+    // An owner keeps the window above it; without one it stands above all.
+    explicit FixedWindow(const QString& caption, QWidget* owner = nullptr);
 
     // The windows are laid out in the pixels of a 96-dpi screen, so their
     // fonts are sized in pixels too.
@@ -17,10 +18,4 @@ public:
 
 protected:
     void setOuterSize(QSize outerSize);
-    bool event(QEvent* event) override;
-
-private:
-    void centre();
-
-    QSize m_outerSize;
 };

@@ -2,7 +2,7 @@
 
 #include "platform/wait_scope.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QPainter>
 #include <QPointer>
 
@@ -23,8 +23,8 @@ QPointer<SplashWindow>& theSplash() {
 } // namespace
 
 SplashWindow::SplashWindow(const QIcon& icon, const QString& caption, const SystemFacts& facts,
-                           const VersionInfo& version)
-    : FixedWindow(caption)
+                           const VersionInfo& version, QWidget* owner)
+    : FixedWindow(caption, owner)
     , m_icon(icon.pixmap(32, 32)) {
     setObjectName(QStringLiteral("EFD_Splash"));
     setOuterSize(QSize(349, 279));
@@ -35,6 +35,9 @@ SplashWindow::SplashWindow(const QIcon& icon, const QString& caption, const Syst
     setPalette(colours);
     setAutoFillBackground(true);
     m_texts = splashTexts(facts, version, splashLineStep(font().pixelSize()));
+    if (owner != nullptr)
+        setWindowModality(Qt::WindowModal);
+    qApp->installEventFilter(this);
 }
 
 void SplashWindow::paintEvent(QPaintEvent*) {
@@ -43,6 +46,15 @@ void SplashWindow::paintEvent(QPaintEvent*) {
     drawRule(painter);
     for (const SplashText& line : m_texts)
         drawText(painter, line);
+}
+
+bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched != this && watched->isWidgetType()) {
+        const auto* window = static_cast<QWidget*>(watched);
+        if (window->isWindow() && window->isModal())
+            hide();
+    }
+    return false;
 }
 
 // An etched line: a shadow row over a light one.
@@ -62,9 +74,9 @@ void SplashWindow::drawText(QPainter& painter, const SplashText& line) const {
 }
 
 void ShowSplash(const QIcon& icon, const QString& caption, const SystemFacts& facts,
-                const VersionInfo& version) {
+                const VersionInfo& version, QWidget* owner) {
     CloseSplash();
-    theSplash() = new SplashWindow(icon, caption, facts, version);
+    theSplash() = new SplashWindow(icon, caption, facts, version, owner);
     theSplash()->show();
     // The game goes on starting without an event loop: let the window come
     // up now, with the game's timers held and the player's input left queued.

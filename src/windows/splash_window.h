@@ -2,6 +2,8 @@
 // another caption, serves as the about box: the program's name and version,
 // whom the computer is registered to, its system and its memory. What it
 // shows is fixed when it is made; it is painted the same on every exposure.
+// A box that wants the player's answer never opens under it: the splash
+// gives way.
 #pragma once
 
 #include "platform/system_facts.h"
@@ -15,10 +17,11 @@
 class SplashWindow : public FixedWindow {
 public:
     SplashWindow(const QIcon& icon, const QString& caption, const SystemFacts& facts,
-                 const VersionInfo& version);
+                 const VersionInfo& version, QWidget* owner);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void drawRule(QPainter& painter) const;
@@ -29,6 +32,7 @@ private:
 };
 
 // The one splash window of the game: showing a new one closes the old one.
+// With an owner it is modal to that window and stays above it.
 void ShowSplash(const QIcon& icon, const QString& caption, const SystemFacts& facts,
-                const VersionInfo& version);
+                const VersionInfo& version, QWidget* owner = nullptr);
 void CloseSplash();

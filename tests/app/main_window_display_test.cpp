@@ -5,12 +5,36 @@
 #include "app/game_program.h"
 #include "support/modal_box_answer.h"
 #include "windows/qt_dialogs.h"
+#include "windows/splash_window.h"
 
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTest>
+#include <QWindow>
 
 namespace {
 
 constexpr int DeadlineMs = 3000;
+
+QWidget* visibleSplash()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QStringLiteral("EFD_Splash") && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+// The main window with real message boxes in place of the scripted ones.
+struct RealBoxes {
+    explicit RealBoxes(FakeServices& fakes)
+        : services{fakes.waiter, fakes.sound, dialogs, fakes.shell, fakes.clock, fakes.random,
+                   fakes.keyboard, fakes.display, fakes.services.facts, fakes.services.paths}
+    {
+    }
+    QtDialogs dialogs;
+    Services services;
+};
 
 } // namespace
 
@@ -22,6 +46,51 @@ TEST_F(GameWindowTest, ANarrowScreenSwitchedAtStartHasItsPicturesCentredForTheNe
     EXPECT_TRUE(m_fakes.dialogs.shown.isEmpty());
     m_form->exitGame();
     EXPECT_EQ(m_fakes.display.size, QSize(640, 480));
+}
+
+TEST_F(GameWindowTest, TheStartUpWarningIsNeverHiddenUnderTheSplash)
+{
+    m_fakes.display.size = QSize(640, 480);
+    m_fakes.display.allowChanges = false;
+    RealBoxes boxes(m_fakes);
+    QString warning;
+    bool splashUp = true;
+    const ModalBoxAnswer answer(
+        [&](QWidget& box) {
+            warning = static_cast<QMessageBox&>(box).text();
+            splashUp = visibleSplash() != nullptr;
+            static_cast<QMessageBox&>(box).accept();
+        },
+        DeadlineMs);
+    ShowSplash(QIcon(), QStringLiteral("Добро пожаловать"), m_fakes.services.facts, VersionInfo{});
+    const MainWindow form(boxes.services, m_settings);
+    CloseSplash();
+    ASSERT_TRUE(answer.answered());
+    EXPECT_EQ(warning, QStringLiteral("Внимание: \nПрограмма расчитана для работы с экраном 800x600!"));
+    EXPECT_FALSE(splashUp);
+}
+
+// Asked from the main window, the about box stays above it: a click on the
+// main window meanwhile cannot bring that window over the box.
+TEST_F(GameWindowTest, TheAboutBoxStandsModalOverTheMainWindowWithoutAFrame)
+{
+    m_form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
+    const QWindow* owner = nullptr;
+    bool modal = false;
+    bool frameless = false;
+    m_fakes.waiter.onWait = [&](int) {
+        if (QWidget* box = visibleSplash()) {
+            owner = box->windowHandle()->transientParent();
+            modal = box->isModal();
+            frameless = box->windowFlags().testFlag(Qt::FramelessWindowHint);
+        }
+    };
+    m_form->showAbout();
+    EXPECT_EQ(owner, m_form->windowHandle());
+    EXPECT_TRUE(modal);
+    EXPECT_TRUE(frameless);
+    EXPECT_EQ(visibleSplash(), nullptr);
 }
 
 // The yes/no box takes no Escape and no close; the idle exit ends the

@@ -57,6 +57,8 @@ TEST(MessageWindow, StandsCentredOnTopWithoutTitleButtons) {
     EXPECT_EQ(frame.top() - screen.top(), (screen.height() - frame.height()) / 2);
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    // No frame: a window manager would give a framed one its buttons back.
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
 }
 
 // A line break in the text does not start a second line.

@@ -68,6 +68,7 @@ TEST(SplashWindow, StandsCentredOnTopAt349By279WithBusyCursor) {
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(window->cursor().shape(), Qt::WaitCursor);
 }
 
