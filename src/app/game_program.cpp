@@ -6,6 +6,7 @@
 #include "platform/clock_seeded_random.h"
 #include "platform/desktop_shell.h"
 #include "platform/event_loop_waiter.h"
+#include "platform/home_folder.h"
 #include "platform/linux_system_facts.h"
 #include "platform/qt_sound_player.h"
 #include "platform/services.h"
@@ -28,9 +29,7 @@ QString withSlash(const QString& folder) { return folder.endsWith(u'/') ? folder
 
 Paths gamePaths()
 {
-    const QString config =
-        withSlash(qEnvironmentVariable("XDG_CONFIG_HOME", QDir::homePath() + QStringLiteral("/.config"))) +
-        QStringLiteral("ZeZoza/");
+    const QString config = withSlash(userConfigFolder()) + QStringLiteral("ZeZoza/");
     return Paths{withSlash(QCoreApplication::applicationDirPath()),
                  config + QStringLiteral("Zambrel.ini"), config, withSlash(QDir::tempPath())};
 }
