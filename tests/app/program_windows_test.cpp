@@ -1,5 +1,6 @@
-// The game's windows as the window system gets them, on a virtual X screen
-// the test starts itself: the titles a window manager shows.
+// The game's windows as the window system gets them, on a virtual 1024 x 768
+// X screen the test starts itself, its windows drawn at twice the scale: the
+// titles a window manager shows, and the pictures on a scaled screen.
 #include "game_window_fixture.h"
 
 #include "app/game_program.h"
@@ -8,6 +9,8 @@
 #include "support/virtual_screen.h"
 #include "windows/qt_dialogs.h"
 #include "windows/splash_window.h"
+
+#include <QLabel>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -65,6 +68,13 @@ TEST_F(GameWindowTest, WindowTitlesAreExactlyTheGamesCaptions)
     EXPECT_EQ(boxTitle, QStringLiteral("Информация"));
 }
 
+// The display counts 1024 pixels; the window 512 of its own.
+TEST_F(GameWindowTest, OnAScaledScreenPicturesAreCentredInTheWindowsOwnPixels)
+{
+    ASSERT_EQ(m_form->devicePixelRatio(), 2);
+    EXPECT_EQ(m_form->picture->pos(), QPoint((512 - 130) / 2, 55));
+}
+
 int main(int argc, char** argv)
 {
     const VirtualScreen screen("1024x768x24");
@@ -74,6 +84,7 @@ int main(int argc, char** argv)
     }
     qputenv("DISPLAY", screen.display());
     qputenv("QT_QPA_PLATFORM", "xcb");
+    qputenv("QT_SCALE_FACTOR", "2");
     int result = 0;
     {
         QApplication app(argc, argv);
