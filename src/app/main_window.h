@@ -134,7 +134,7 @@ private:
     template <typename Sender, typename Signal>
     void bind(Sender* sender, Signal signal, void (MainWindow::*command)());
     void bindSwitch(QAction* action, void (MainWindow::*command)());
-    void bindGameCommands();
+    void bindCommands();
     void openProgramDocument(const QString& page, const QString& part = {});
     void updateSoundHint();
     void fitTopTenColumns();
@@ -173,6 +173,7 @@ private:
     TDisplaySwitcher m_displaySwitcher;
     QWidget* m_client = nullptr;
     QWidget* m_speedBar = nullptr;
+    QAction* m_helpKey = nullptr;
     TQzGradient* m_gradient = nullptr;
     // A question is on show and its answer not yet taken.
     bool m_answerAwaited = false;
