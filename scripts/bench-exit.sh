@@ -29,7 +29,7 @@ def within(seconds, ready):
 
 read, write = os.pipe()
 xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
-                         "-nolisten", "tcp"], pass_fds=[write],
+                         "-nolisten", "tcp", "-noreset"], pass_fds=[write],
                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 os.close(write)
 with os.fdopen(read) as ready:  # the server names its display once it is up
