@@ -11,7 +11,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick openbox
   python3 python3-dbf python3-dbfread
   xdg-utils
 )
