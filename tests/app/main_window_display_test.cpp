@@ -3,7 +3,7 @@
 #include "game_window_fixture.h"
 
 #include "app/game_program.h"
-#include "support/modal_box_answer.h"
+#include "support/modal_answer.h"
 #include "windows/qt_dialogs.h"
 #include "windows/splash_window.h"
 
@@ -55,13 +55,14 @@ TEST_F(GameWindowTest, TheStartUpWarningIsNeverHiddenUnderTheSplash)
     RealBoxes boxes(m_fakes);
     QString warning;
     bool splashUp = true;
-    const ModalBoxAnswer answer(
+    const ModalAnswer answer(
+        QStringLiteral("the start-up warning"),
         [&](QWidget& box) {
             warning = static_cast<QMessageBox&>(box).text();
             splashUp = visibleSplash() != nullptr;
             static_cast<QMessageBox&>(box).accept();
         },
-        DeadlineMs);
+        std::chrono::milliseconds(DeadlineMs));
     ShowSplash(QIcon(), QStringLiteral("Добро пожаловать"), m_fakes.services.facts, VersionInfo{});
     const MainWindow form(boxes.services, m_settings);
     CloseSplash();
@@ -102,7 +103,9 @@ TEST_F(GameWindowTest, TheIdleExitEndsTheProgramWhileAYesNoBoxIsOpen)
     QObject scope;  // nothing of this test outlives it
     bool again = true;
     QTimer::singleShot(0, &scope, [&] { again = dialogs.askYesNo(QStringLiteral("Сыграем еще?")); });
-    const ModalBoxAnswer idle([this](QWidget&) { m_form->idleAndPollTick(); }, DeadlineMs);
+    const ModalAnswer idle(QStringLiteral("the question to play again"),
+                           [this](QWidget&) { m_form->idleAndPollTick(); },
+                           std::chrono::milliseconds(DeadlineMs));
     constexpr int StillRunning = 1;
     QTimer::singleShot(DeadlineMs + 500, &scope, [] { QCoreApplication::exit(StillRunning); });
 

@@ -5,11 +5,12 @@
 
 #include "app/game_program.h"
 #include "platform/x11_connection.h"
-#include "support/modal_box_answer.h"
+#include "support/modal_answer.h"
 #include "support/virtual_screen.h"
 #include "windows/qt_dialogs.h"
 #include "windows/splash_window.h"
 
+#include <QDialog>
 #include <QLabel>
 
 #include <X11/Xatom.h>
@@ -57,12 +58,13 @@ TEST_F(GameWindowTest, WindowTitlesAreExactlyTheGamesCaptions)
     EXPECT_EQ(titleOnTheDesktop(*m_form), QStringLiteral("Zambrel!"));
 
     QString boxTitle;
-    const ModalBoxAnswer answer(
+    const ModalAnswer answer(
+        QStringLiteral("the information box"),
         [&](QWidget& box) {
             boxTitle = titleOnTheDesktop(box);
             static_cast<QDialog&>(box).accept();
         },
-        3000);
+        std::chrono::milliseconds(3000));
     QtDialogs().info(QStringLiteral("Вопросов больше нет."));
     ASSERT_TRUE(answer.answered());
     EXPECT_EQ(boxTitle, QStringLiteral("Информация"));

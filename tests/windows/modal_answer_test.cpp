@@ -1,4 +1,4 @@
-#include "modal_answer.h"
+#include "support/modal_answer.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,6 +1,6 @@
 #include "windows/qt_dialogs.h"
 
-#include "modal_answer.h"
+#include "support/modal_answer.h"
 
 #include <QDir>
 #include <QFile>

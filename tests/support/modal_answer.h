@@ -27,6 +27,8 @@ public:
     ModalAnswer(const ModalAnswer&) = delete;
     ModalAnswer& operator=(const ModalAnswer&) = delete;
 
+    bool answered() const { return m_seen; }
+
 private:
     void look();
     void giveUp();
