@@ -16,7 +16,6 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
-#include <iostream>
 
 namespace {
 
@@ -79,19 +78,5 @@ TEST_F(GameWindowTest, OnAScaledScreenPicturesAreCentredInTheWindowsOwnPixels)
 
 int main(int argc, char** argv)
 {
-    const VirtualScreen screen("1024x768x24");
-    if (!screen.isUp()) {
-        std::cerr << "No virtual X screen: is Xvfb installed?\n";
-        return 1;
-    }
-    qputenv("DISPLAY", screen.display());
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    qputenv("QT_SCALE_FACTOR", "2");
-    int result = 0;
-    {
-        QApplication app(argc, argv);
-        ::testing::InitGoogleTest(&argc, argv);
-        result = RUN_ALL_TESTS();
-    }
-    return result;
+    return runTestsOnAScaledVirtualScreen<QApplication>(argc, argv);
 }

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <iostream>
 
 // The narrow-screen rule is about the screen itself: scaled windows see a
 // 512 x 384 screen, which is no reason to switch the display.
@@ -29,19 +28,5 @@ TEST(X11Display, ASizeTheServerDoesNotOfferIsRefusedAndTheScreenKeepsItsSize)
 
 int main(int argc, char** argv)
 {
-    const VirtualScreen screen("1024x768x24");
-    if (!screen.isUp()) {
-        std::cerr << "No virtual X screen: is Xvfb installed?\n";
-        return 1;
-    }
-    qputenv("DISPLAY", screen.display());
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    qputenv("QT_SCALE_FACTOR", "2");
-    int result = 0;
-    {
-        QGuiApplication app(argc, argv);
-        ::testing::InitGoogleTest(&argc, argv);
-        result = RUN_ALL_TESTS();
-    }
-    return result;
+    return runTestsOnAScaledVirtualScreen<QGuiApplication>(argc, argv);
 }

@@ -5,6 +5,10 @@
 
 #include <QByteArray>
 
+#include <gtest/gtest.h>
+
+#include <iostream>
+
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
@@ -70,3 +74,26 @@ private:
     pid_t m_server = -1;
     QByteArray m_display;
 };
+
+// The main of a test that runs on a 1024 x 768 virtual screen of its own,
+// its windows drawn at twice the scale. Application is QGuiApplication or
+// QApplication, whichever the tests need.
+template <typename Application>
+int runTestsOnAScaledVirtualScreen(int argc, char** argv)
+{
+    const VirtualScreen screen("1024x768x24");
+    if (!screen.isUp()) {
+        std::cerr << "No virtual X screen: is Xvfb installed?\n";
+        return 1;
+    }
+    qputenv("DISPLAY", screen.display());
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    qputenv("QT_SCALE_FACTOR", "2");
+    int result = 0;
+    {
+        Application app(argc, argv);
+        ::testing::InitGoogleTest(&argc, argv);
+        result = RUN_ALL_TESTS();
+    }
+    return result;
+}
