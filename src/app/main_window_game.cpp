@@ -2,7 +2,6 @@
 #include "app/main_window.h"
 
 #include "app/game_colours.h"
-#include "storage/code_page.h"
 #include "app/game_phrases.h"
 #include "storage/ini_file.h"
 #include "app/ladder_bar.h"
@@ -30,16 +29,10 @@ namespace {
 
 using namespace game_colours;
 
-
 const QString PauseHint = QStringLiteral("Устал? Нажми и отдохни, будет ПАУЗА");
 const QString PausedHint = QStringLiteral("Программа находится в режиме ПАУЗЫ");
 
 QString phrase(std::u16string_view text) { return QString::fromUtf16(text.data(), text.size()); }
-
-QString decodeQuestionText(const QByteArray& stored)
-{
-    return cp1251::decode(ConvertCodePage(LoadStr(stored), QStringLiteral("w")));
-}
 
 // The question table is open only while a question is set up; whatever ends
 // the set-up closes it.
@@ -274,13 +267,13 @@ void MainWindow::abandonGame(const QString& reason)
 
 void MainWindow::showQuestion()
 {
-    questionText->setPlainText(decodeQuestionText(m_questionTable.GetText(QStringLiteral("QQ"))));
+    questionText->setPlainText(ShownQuestionText(m_questionTable.GetText(QStringLiteral("QQ"))));
     questionText->verticalScrollBar()->setValue(0);
     for (int i = 0; i < 4; ++i)
         m_state.Answers[i] = m_questionTable.GetText(QStringLiteral("A%1").arg(i + 1));
     for (int i = 0; i < 4; ++i)
         answerButtons[i]->setCaption(QString(QChar(u'A' + i)) + QStringLiteral(".  ") +
-                              decodeQuestionText(m_state.Answers[i]));
+                              ShownQuestionText(m_state.Answers[i]));
     m_state.RightAnswer = m_questionTable.GetInteger(QStringLiteral("ZN"));
 }
 

@@ -1,5 +1,7 @@
 #include "questions/question_codec.h"
 
+#include "storage/code_page.h"
+
 namespace {
 
 QByteArray shifted(const QByteArray& text, std::uint8_t by) {
@@ -17,4 +19,8 @@ QByteArray LoadStr(const QByteArray& stored) {
 
 QByteArray StoreStr(const QByteArray& plain) {
     return shifted(plain, QuestionTextOffset);
+}
+
+QString ShownQuestionText(const QByteArray& stored) {
+    return cp1251::decode(ConvertCodePage(LoadStr(stored), QStringLiteral("w")));
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <cstdint>
 
@@ -17,3 +18,7 @@ QByteArray LoadStr(const QByteArray& stored);
 
 // Plain cp866 bytes to the stored form, same length.
 QByteArray StoreStr(const QByteArray& plain);
+
+// What the player reads of a stored text: the offset removed, then DOS
+// Cyrillic turned into Windows Cyrillic the way Windows turns it.
+QString ShownQuestionText(const QByteArray& stored);

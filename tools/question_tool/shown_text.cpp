@@ -4,7 +4,7 @@
 #include "storage/code_page.h"
 
 QString ShownText::FromStored(const QByteArray& stored) {
-    return cp1251::decode(ConvertCodePage(LoadStr(stored), QStringLiteral("w")));
+    return ShownQuestionText(stored);
 }
 
 QByteArray ShownText::ToStored(const QString& text) {
