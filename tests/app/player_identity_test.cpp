@@ -35,6 +35,14 @@ protected:
         answerWrong();
     }
 
+    // The account the settings keep of the last booked game, and whose it was.
+    void lastBookedGameWas(const QString& player, int balance, int games)
+    {
+        m_settings.WriteSettingStr(SettingsSection, "Игрок", player);
+        m_settings.WriteSettingInt(SettingsSection, "Состояние", balance);
+        m_settings.WriteSettingInt(SettingsSection, "Игра", games);
+    }
+
     void expectOnePlayerAfterTwoGames(const QString& typedName)
     {
         playAGameAs(typedName);
@@ -96,9 +104,7 @@ TEST_F(PlayerIdentityTest, APlayerWithoutANameLeavesNoSection)
 TEST_F(PlayerIdentityTest, ANewNameDoesNotTakeTheMoneyOfTheLastBookedPlayer)
 {
     m_form->toggleRememberName();  // each player types his name
-    m_settings.WriteSettingStr(SettingsSection, "Игрок", "Вася");
-    m_settings.WriteSettingInt(SettingsSection, "Состояние", 5000);
-    m_settings.WriteSettingInt(SettingsSection, "Игра", 3);
+    lastBookedGameWas("Вася", 5000, 3);
     m_fakes.dialogs.inputAnswers = {QStringLiteral("Петя"), QStringLiteral("Омск")};
     m_form->NewGame();
     EXPECT_EQ(state().Balance, 100);
@@ -109,9 +115,7 @@ TEST_F(PlayerIdentityTest, ANewNameDoesNotTakeTheMoneyOfTheLastBookedPlayer)
 TEST_F(PlayerIdentityTest, AfterOnePlayerWentBankruptANewNameIsNotRefused)
 {
     m_form->toggleRememberName();
-    m_settings.WriteSettingStr(SettingsSection, "Игрок", "Вася");
-    m_settings.WriteSettingInt(SettingsSection, "Состояние", 0);
-    m_settings.WriteSettingInt(SettingsSection, "Игра", 4);
+    lastBookedGameWas("Вася", 0, 4);
     m_fakes.dialogs.inputAnswers = {QStringLiteral("Петя"), QStringLiteral("Омск")};
     m_form->NewGame();
     EXPECT_EQ(state().Level, 1);
@@ -120,9 +124,7 @@ TEST_F(PlayerIdentityTest, AfterOnePlayerWentBankruptANewNameIsNotRefused)
 
 TEST_F(PlayerIdentityTest, TheRememberedPlayerWithoutARecordTakesTheSettingsAccount)
 {
-    m_settings.WriteSettingStr(SettingsSection, "Игрок", "вася");
-    m_settings.WriteSettingInt(SettingsSection, "Состояние", 5000);
-    m_settings.WriteSettingInt(SettingsSection, "Игра", 3);
+    lastBookedGameWas("вася", 5000, 3);
     m_fakes.dialogs.inputAnswers = {QStringLiteral("Омск")};
     m_form->NewGame();
     EXPECT_EQ(state().Balance, 5000);
