@@ -1,7 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/game_colours.h"
-#include "app/game_fonts.h"
+#include "controls/game_fonts.h"
 #include "app/command_guard.h"
 #include "app/ladder_bar.h"
 #include "app/pictures.h"

@@ -2,7 +2,7 @@
 // with their captions, fonts and colours; the commands are bound elsewhere.
 #include "app/main_window.h"
 
-#include "app/game_fonts.h"
+#include "controls/game_fonts.h"
 #include "app/ladder_bar.h"
 #include "app/speed_bar.h"
 #include "controls/grad_button.h"

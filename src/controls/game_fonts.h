@@ -1,4 +1,4 @@
-// The fonts of the main window, in pixel sizes, each with the metric-alike
+// The fonts of the game's windows, in pixel sizes, each with the metric-alike
 // families of this desktop behind the family the window was laid out for.
 #pragma once
 
@@ -11,6 +11,7 @@ inline const QStringList TimesNewRoman{QStringLiteral("Times New Roman"),
                                        QStringLiteral("Liberation Serif")};
 inline const QStringList CourierNew{QStringLiteral("Courier New"),
                                     QStringLiteral("Liberation Mono")};
+inline const QStringList Arial{QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
 inline const QStringList SansSerif{QStringLiteral("MS Sans Serif"),
                                    QStringLiteral("Liberation Sans"),
                                    QStringLiteral("DejaVu Sans")};
