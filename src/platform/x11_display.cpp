@@ -43,7 +43,8 @@ std::optional<QSize> X11Display::setMode(int width, int height, int /*bitsPerPix
     // X11 has no per-user stored default mode and no depth change at run
     // time: the size is what can change.
     Display* display = x11Display();
-    if (!display)
+    int eventBase = 0, errorBase = 0;
+    if (!display || !XRRQueryExtension(display, &eventBase, &errorBase))
         return std::nullopt;
     const Window root = DefaultRootWindow(display);
     XRRScreenConfiguration* config = XRRGetScreenInfo(display, root);

@@ -17,8 +17,9 @@
 
 class VirtualScreen {
 public:
-    // geometry as Xvfb takes it, e.g. "1024x768x24".
-    explicit VirtualScreen(const char* geometry)
+    // geometry as Xvfb takes it, e.g. "1024x768x24"; an extension named
+    // is left out of the server.
+    explicit VirtualScreen(const char* geometry, const char* withoutExtension = nullptr)
     {
         int ready[2];
         if (pipe(ready) != 0)
@@ -30,8 +31,12 @@ public:
             dup2(quiet, STDOUT_FILENO);
             dup2(quiet, STDERR_FILENO);
             const QByteArray fd = QByteArray::number(ready[1]);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.constData(), "-screen", "0", geometry,
-                   "-nolisten", "tcp", static_cast<char*>(nullptr));
+            if (withoutExtension)
+                execlp("Xvfb", "Xvfb", "-displayfd", fd.constData(), "-screen", "0", geometry,
+                       "-nolisten", "tcp", "-extension", withoutExtension, static_cast<char*>(nullptr));
+            else
+                execlp("Xvfb", "Xvfb", "-displayfd", fd.constData(), "-screen", "0", geometry,
+                       "-nolisten", "tcp", static_cast<char*>(nullptr));
             _exit(127);
         }
         close(ready[1]);
