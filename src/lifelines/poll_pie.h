@@ -23,7 +23,8 @@ public:
     explicit PollPie(QWidget* parent = nullptr);
 
     void clear();
-    // A slice after those already added; a value of zero still gets its mark.
+    // A slice of value votes (never negative) after those already added; a
+    // slice without votes has no area but still its mark.
     void addSlice(const QString& label, int value, const QColor& colour);
     // Degrees, 0 to 355 in steps of 5.
     int rotation() const { return m_rotation; }
