@@ -22,10 +22,12 @@ const QString Title = QStringLiteral("Мнения зрителей:");
 // size whatever the votes.
 const QString WidestMark = QStringLiteral("W 00,00 %");
 
+constexpr int MarkFrame = 1;
 constexpr int MarkPadding = 3; // between the frame of a mark and its text, left and right
 
 QSize markBox(const QFontMetrics& metrics, const QString& text) {
-    return {metrics.horizontalAdvance(text) + 2 * MarkPadding, metrics.height() + 2};
+    return {metrics.horizontalAdvance(text) + 2 * (MarkFrame + MarkPadding),
+            metrics.height() + 2 * MarkFrame};
 }
 
 QColor shaded(const QColor& colour, double light) {
@@ -139,7 +141,8 @@ void PollPie::drawMarks(QPainter& painter, const PieLayout& layout,
         painter.setPen(Arrow);
         painter.drawLine(place.anchor, place.arrowEnd);
         painter.fillRect(place.box, Outline);
-        painter.fillRect(place.box.adjusted(1, 1, -1, -1), MarkFill);
+        painter.fillRect(place.box.adjusted(MarkFrame, MarkFrame, -MarkFrame, -MarkFrame),
+                         MarkFill);
         painter.setPen(MarkText);
         painter.drawText(place.box, Qt::AlignCenter, text);
     }
