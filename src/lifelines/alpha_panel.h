@@ -104,7 +104,7 @@ private:
     void pressDown(const QAbstractButton* button);
     void removeChildren();
     template <typename T> void changeGeometry(T KeypadGeometry::*member, T value);
-    void drawBevel(QPainter& painter, QRect& rect, TPanelBevel bevel) const;
+    void drawBevel(QPainter& painter, QRect& area, TPanelBevel bevel) const;
 
     QChar m_activeButton;
     QStringList m_alphaButtons;
