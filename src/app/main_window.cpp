@@ -11,6 +11,7 @@
 #include "controls/grad_button.h"
 #include "controls/progress_bar.h"
 #include "controls/qz_gradient.h"
+#include "lifelines/poll_pie.h"
 #include "platform/game_timer.h"
 #include "platform/services.h"
 #include "windows/about_box.h"
@@ -137,6 +138,12 @@ void MainWindow::bindCommands()
     bind(rankingAction, &QAction::triggered, &MainWindow::showRanking);
     bind(rankingButton, &QToolButton::clicked, &MainWindow::showRanking);
     bind(resetResultsAction, &QAction::triggered, &MainWindow::resetResults);
+    bind(fiftyFiftyAction, &QAction::triggered, &MainWindow::fiftyFifty);
+    bind(fiftyFiftyButton, &QToolButton::clicked, &MainWindow::fiftyFifty);
+    bind(pollAction, &QAction::triggered, &MainWindow::askAudience);
+    bind(pollButton, &QToolButton::clicked, &MainWindow::askAudience);
+    bind(phoneAction, &QAction::triggered, &MainWindow::callFriend);
+    bind(phoneButton, &QToolButton::clicked, &MainWindow::callFriend);
     for (TGradButton* button : answerButtons)
         connect(button, &TGradButton::clicked, this, [this, button] {
             runCommand([this, button] { answer(button->tag()); });
@@ -231,14 +238,19 @@ void MainWindow::ResImage(const QString& name)
     const QPixmap image = renderPicture(name);
     picture->setPixmap(image);
     picture->resize(image.size());
-    // The switcher counts the screen's own pixels; the window may be scaled.
-    const int screenWidth = qRound(m_displaySwitcher.CurrentWidth() / devicePixelRatioF());
-    picture->move((screenWidth - image.width()) / 2, PictureTop);
+    picture->move((screenWidth() - image.width()) / 2, PictureTop);
     picture->repaint();
+}
+
+int MainWindow::screenWidth() const
+{
+    // The switcher counts the screen's own pixels; the window may be scaled.
+    return qRound(m_displaySwitcher.CurrentWidth() / devicePixelRatioF());
 }
 
 void MainWindow::idleAndPollTick()
 {
+    pollPie->turn();
     if (m_state.Level == 0)
         emit terminated();
 }

@@ -17,6 +17,8 @@
 
 class GameTimer;
 class LadderBar;
+class PhoneDialog;
+class PollPie;
 class QAction;
 class QFrame;
 class QLabel;
@@ -65,6 +67,11 @@ public:
     void showRanking();
     void resetResults();
 
+    // The lifelines, once each per game.
+    void fiftyFifty();
+    void askAudience();
+    void callFriend();
+
     // The sounds and pictures of the game.
     void Wave(const QString& name, bool wait, bool toEnd);
     void ResImage(const QString& name);
@@ -112,6 +119,8 @@ public:
     QFrame* topTenPanel = nullptr;
     QTreeWidget* topTenList = nullptr;
     QFrame* pollPanel = nullptr;
+    PollPie* pollPie = nullptr;
+    PhoneDialog* phoneDialog = nullptr;
     QStatusBar* exitStatusBar = nullptr;
     GameTimer* thinkingTimer = nullptr;
     GameTimer* idleAndPollTimer = nullptr;
@@ -162,6 +171,13 @@ private:
     void timedMessage(const QString& text, const QColor& background, const QColor& textColor,
                       const QString& sound, int extraWaitMs = 0);
     QString resultsFile() const;
+    // A lifeline helps with the question on show only: at any other moment
+    // it is refused and stays unused.
+    bool lifelineApplies() const;
+    void disableLifeline(QAction* action, QToolButton* button);
+    void showPollPanel();
+    // The screen's width in the window's own pixels.
+    int screenWidth() const;
 
     // Runs a command or tick through the error wrapper; input held back by
     // its waits is delivered afterwards, without its answer clicks.

@@ -7,6 +7,8 @@
 #include "app/speed_bar.h"
 #include "controls/grad_button.h"
 #include "controls/progress_bar.h"
+#include "lifelines/phone_dialog.h"
+#include "lifelines/poll_pie.h"
 
 #include <QAction>
 #include <QFrame>
@@ -188,6 +190,14 @@ void MainWindow::createGameControls(QWidget* client)
     pollPanel->setLineWidth(2);
     pollPanel->setStyleSheet(QStringLiteral("#pollPanel { background: aqua; }"));
     pollPanel->hide();
+    pollPie = new PollPie(pollPanel);
+    pollPie->setObjectName(QStringLiteral("pollPie"));
+    // Inside the panel's bevel.
+    pollPie->setGeometry(pollPanel->rect().adjusted(2, 2, -2, -2));
+
+    phoneDialog = new PhoneDialog(this);
+    phoneDialog->setObjectName(QStringLiteral("phoneDialog"));
+    connect(phoneDialog, &PhoneDialog::wave, this, [this](const QString& sound) { Wave(sound, false, false); });
 
     // The whole bar is the exit; its one panel says so.
     exitStatusBar = statusBar();

@@ -78,6 +78,18 @@ void PollPie::addSlice(const QString& label, int value, const QColor& colour) {
     update();
 }
 
+QStringList PollPie::markTexts() const {
+    int total = 0;
+    for (const Slice& slice : m_slices) {
+        total += slice.value;
+    }
+    QStringList texts;
+    for (const Slice& slice : m_slices) {
+        texts.append(markText(slice.label, slice.value, total));
+    }
+    return texts;
+}
+
 void PollPie::turn() {
     m_rotation = turnedRotation(m_rotation);
     repaint();
@@ -129,14 +141,11 @@ void PollPie::drawTop(QPainter& painter, const PieLayout& layout,
 
 void PollPie::drawMarks(QPainter& painter, const PieLayout& layout,
                         const std::vector<PieArc>& arcs) const {
-    int total = 0;
-    for (const Slice& slice : m_slices) {
-        total += slice.value;
-    }
+    const QStringList texts = markTexts();
     const QFontMetrics metrics(m_markFont);
     painter.setFont(m_markFont);
     for (std::size_t i = 0; i < arcs.size(); ++i) {
-        const QString text = markText(m_slices[i].label, m_slices[i].value, total);
+        const QString& text = texts.at(static_cast<qsizetype>(i));
         const MarkPlace place = markPlace(layout, arcs[i], markBox(metrics, text));
         painter.setPen(Arrow);
         painter.drawLine(place.anchor, place.arrowEnd);

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <vector>
@@ -26,6 +27,8 @@ public:
     // A slice of value votes (never negative) after those already added; a
     // slice without votes has no area but still its mark.
     void addSlice(const QString& label, int value, const QColor& colour);
+    // What the slices' marks read, in the order the slices were added.
+    QStringList markTexts() const;
     // Degrees, 0 to 355 in steps of 5.
     int rotation() const { return m_rotation; }
     // Turns the pie by 5 degrees and repaints it at once.
