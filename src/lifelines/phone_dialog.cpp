@@ -29,7 +29,10 @@ QString withLineBreaks(QString text) { return text.replace(u'\r', u'\n'); }
 } // namespace
 
 PhoneDialog::PhoneDialog(QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
+    // The close button is the only one: X11 window managers give a window
+    // without any every button. Closing the dialog hangs up.
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(QStringLiteral("Звонок другу!"));
     setFixedSize(365, 118);
