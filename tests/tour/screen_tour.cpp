@@ -7,6 +7,8 @@
 #include "app/pictures.h"
 #include "storage/settings_store.h"
 #include "controls/grad_button.h"
+#include "lifelines/alpha_panel.h"
+#include "lifelines/phone_dialog.h"
 #include "platform/clock_seeded_random.h"
 #include "platform/event_loop_waiter.h"
 #include "platform/system_clock.h"
@@ -19,9 +21,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -81,6 +85,28 @@ private:
     QString m_lastBoard;
 };
 
+// Fifty-fifty, then the poll turning over two shots, then the call before
+// and after the number is dialled; the player hangs up.
+void useTheLifelines(MainWindow& form)
+{
+    form.fiftyFiftyAction->trigger();
+    form.pollAction->trigger();
+    QTest::qWait(300);
+    shoot(QStringLiteral("poll"));
+    QTest::qWait(1500);
+    shoot(QStringLiteral("poll-turned"));
+    QTimer::singleShot(500, &form, [&form] {
+        PhoneDialog& dialog = *form.phoneDialog;
+        shoot(QStringLiteral("phone-dialling"));
+        QTest::keyClicks(dialog.keypad, dialog.prompt->text().right(6));
+        QTest::qWait(300);
+        shoot(QStringLiteral("phone-connected"));
+        dialog.hangUp();
+    });
+    form.phoneAction->trigger();
+    QTest::qWait(300);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -117,6 +143,7 @@ int main(int argc, char* argv[])
     form.newGameAction->trigger();
     QTest::qWait(300);
     shoot(QStringLiteral("question"));
+    useTheLifelines(form);
     while (form.state().Level >= 1 && form.state().Level <= 6) {
         TGradButton* right = form.answerButtons.at(form.state().RightAnswer - 1);
         QTest::mouseClick(right, Qt::LeftButton);
