@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Plays a game on a virtual 1024x768 X screen and saves screenshots of its
-# moments into the folder given (default: tour/). Needs a built game.
+# moments (the lifelines among them) into the folder given (default: tour/).
+# Needs a built game.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-tour}")

@@ -7,6 +7,7 @@
 #include "platform/game_timer.h"
 
 #include <QAction>
+#include <QFrame>
 #include <QMouseEvent>
 #include <QTest>
 #include <QToolButton>
@@ -78,6 +79,26 @@ TEST_F(HeldInputTest, OtherInputHeldByTheWaitIsStillDelivered)
     QTest::mouseClick(m_form->answerButtons[state().RightAnswer - 1], Qt::LeftButton);
     QCoreApplication::processEvents();
     EXPECT_TRUE(state().Paused);
+}
+
+TEST_F(HeldInputTest, ALifelineClickedWhileTheVerdictWaitsIsNotSpentOnTheNextQuestionUnseen)
+{
+    bool clicked = false;
+    m_fakes.waiter.onWait = [&](int) {
+        if (!std::exchange(clicked, true)) {
+            clickAfterTheWait(m_form->fiftyFiftyButton);
+            clickAfterTheWait(m_form->pollButton);
+        }
+    };
+    QTest::mouseClick(m_form->answerButtons[state().RightAnswer - 1], Qt::LeftButton);
+    QCoreApplication::processEvents();
+
+    ASSERT_EQ(state().Level, 2);
+    EXPECT_TRUE(m_form->fiftyFiftyButton->isEnabled());
+    EXPECT_TRUE(m_form->pollButton->isEnabled());
+    for (const TGradButton* answer : m_form->answerButtons)
+        EXPECT_FALSE(answer->caption().isEmpty());
+    EXPECT_FALSE(m_form->pollPanel->isVisible());
 }
 
 TEST_F(HeldInputTest, AClickEndsTheBanknoteShowerAndTheIdleExitCountsFromItsEnd)
