@@ -138,6 +138,7 @@ void MainWindow::bindCommands()
     bind(rankingAction, &QAction::triggered, &MainWindow::showRanking);
     bind(rankingButton, &QToolButton::clicked, &MainWindow::showRanking);
     bind(resetResultsAction, &QAction::triggered, &MainWindow::resetResults);
+    bind(newQuestionsAction, &QAction::triggered, &MainWindow::NewFaq);
     bind(fiftyFiftyAction, &QAction::triggered, &MainWindow::fiftyFifty);
     bind(fiftyFiftyButton, &QToolButton::clicked, &MainWindow::fiftyFifty);
     bind(pollAction, &QAction::triggered, &MainWindow::askAudience);

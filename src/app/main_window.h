@@ -20,6 +20,7 @@ class LadderBar;
 class PhoneDialog;
 class PollPie;
 class QAction;
+class QFileInfo;
 class QFrame;
 class QLabel;
 class QStatusBar;
@@ -66,6 +67,7 @@ public:
     void Lider2(bool exportPage);
     void showRanking();
     void resetResults();
+    void NewFaq();
 
     // The lifelines, once each per game.
     void fiftyFifty();
@@ -125,6 +127,7 @@ public:
     GameTimer* thinkingTimer = nullptr;
     GameTimer* idleAndPollTimer = nullptr;
     DbfTable m_questionTable;
+    DbfTable m_packTable;
 
 signals:
     // The program ends: by the exit command or by the idle exit.
@@ -171,6 +174,10 @@ private:
     void timedMessage(const QString& text, const QColor& background, const QColor& textColor,
                       const QString& sound, int extraWaitMs = 0);
     QString resultsFile() const;
+    QString advertFile() const;
+    // Appends the pack's active records to the question table; false when
+    // the pack is refused.
+    bool appendPack(const QFileInfo& pack);
     // A lifeline helps with the question on show only: at any other moment
     // it is refused and stays unused.
     bool lifelineApplies() const;

@@ -7,6 +7,7 @@
 #include "app/ladder_bar.h"
 #include "app/player_name.h"
 #include "app/prize_ladder.h"
+#include "app/table_session.h"
 #include "storage/app_error.h"
 #include "storage/settings_store.h"
 #include "controls/grad_button.h"
@@ -33,23 +34,6 @@ const QString PauseHint = QStringLiteral("Устал? Нажми и отдохн
 const QString PausedHint = QStringLiteral("Программа находится в режиме ПАУЗЫ");
 
 QString phrase(std::u16string_view text) { return QString::fromUtf16(text.data(), text.size()); }
-
-// The question table is open only while a question is set up; whatever ends
-// the set-up closes it.
-class TableSession {
-public:
-    explicit TableSession(DbfTable& table) : m_table(table) {}
-    ~TableSession()
-    {
-        if (m_table.IsOpen())
-            m_table.CloseTable();
-    }
-    TableSession(const TableSession&) = delete;
-    TableSession& operator=(const TableSession&) = delete;
-
-private:
-    DbfTable& m_table;
-};
 
 } // namespace
 

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -94,6 +95,8 @@ QString QtDialogs::openFile(const QString& title, const QString& filterName, con
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilter(filterName + QStringLiteral(" (") + pattern + u')');
+    // A name typed without an extension takes the pattern's.
+    dialog.setDefaultSuffix(QFileInfo(pattern).suffix());
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Папка:"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Имя файла:"));
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Тип файлов:"));
