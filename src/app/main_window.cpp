@@ -2,7 +2,7 @@
 
 #include "app/game_colours.h"
 #include "controls/game_fonts.h"
-#include "app/command_guard.h"
+#include "windows/command_guard.h"
 #include "app/ladder_bar.h"
 #include "app/pictures.h"
 #include "storage/settings_store.h"

@@ -1,4 +1,4 @@
-#include "app/command_guard.h"
+#include "windows/command_guard.h"
 
 #include "storage/app_error.h"
 #include "platform/dialogs.h"
