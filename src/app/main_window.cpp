@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "adverts/advert_window.h"
 #include "app/game_colours.h"
 #include "controls/game_fonts.h"
 #include "windows/command_guard.h"
@@ -139,6 +140,7 @@ void MainWindow::bindCommands()
     bind(rankingButton, &QToolButton::clicked, &MainWindow::showRanking);
     bind(resetResultsAction, &QAction::triggered, &MainWindow::resetResults);
     bind(newQuestionsAction, &QAction::triggered, &MainWindow::NewFaq);
+    bind(advertAction, &QAction::triggered, &MainWindow::showAdvert);
     bind(fiftyFiftyAction, &QAction::triggered, &MainWindow::fiftyFifty);
     bind(fiftyFiftyButton, &QToolButton::clicked, &MainWindow::fiftyFifty);
     bind(pollAction, &QAction::triggered, &MainWindow::askAudience);
@@ -158,6 +160,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == exitStatusBar && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         runCommand([this] { exitGame(); });
+    if (watched == picture && event->type() == QEvent::MouseButtonDblClick)
+        runCommand([this] { showAdvert(); });
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -266,6 +270,8 @@ void MainWindow::openProgramDocument(const QString& page, const QString& part)
         address.setFragment(part);
     m_services.shell.openDocument(address.toString(QUrl::FullyEncoded));
 }
+
+void MainWindow::showAdvert() { advertWindow->showBreak(); }
 
 void MainWindow::openSupportPage() { openProgramDocument(QStringLiteral("support.html")); }
 void MainWindow::writeLetter() { m_services.shell.openDocument(QStringLiteral("mailto:?subject=Zambrel!")); }

@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 
+class AdvertWindow;
 class GameTimer;
 class LadderBar;
 class PhoneDialog;
@@ -68,6 +69,7 @@ public:
     void showRanking();
     void resetResults();
     void NewFaq();
+    void showAdvert();
 
     // The lifelines, once each per game.
     void fiftyFifty();
@@ -123,6 +125,7 @@ public:
     QFrame* pollPanel = nullptr;
     PollPie* pollPie = nullptr;
     PhoneDialog* phoneDialog = nullptr;
+    AdvertWindow* advertWindow = nullptr;
     QStatusBar* exitStatusBar = nullptr;
     GameTimer* thinkingTimer = nullptr;
     GameTimer* idleAndPollTimer = nullptr;

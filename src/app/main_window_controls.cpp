@@ -3,7 +3,9 @@
 #include "app/main_window.h"
 
 #include "controls/game_fonts.h"
+#include "adverts/advert_window.h"
 #include "app/ladder_bar.h"
+#include "app/pictures.h"
 #include "app/speed_bar.h"
 #include "controls/grad_button.h"
 #include "controls/progress_bar.h"
@@ -112,6 +114,7 @@ void MainWindow::createGameControls(QWidget* client)
     picture->setObjectName(QStringLiteral("picture"));
     picture->move(36, 20);
     picture->setCursor(Qt::CrossCursor);
+    picture->installEventFilter(this);
 
     questionText = new QPlainTextEdit(client);
     questionText->setObjectName(QStringLiteral("questionText"));
@@ -194,6 +197,9 @@ void MainWindow::createGameControls(QWidget* client)
     pollPie->setObjectName(QStringLiteral("pollPie"));
     // Inside the panel's bevel.
     pollPie->setGeometry(pollPanel->rect().adjusted(2, 2, -2, -2));
+
+    advertWindow = new AdvertWindow(m_services, renderPicture, this);
+    advertWindow->setObjectName(QStringLiteral("advertWindow"));
 
     phoneDialog = new PhoneDialog(this);
     phoneDialog->setObjectName(QStringLiteral("phoneDialog"));

@@ -325,6 +325,7 @@ void MainWindow::answer(int tag)
     } else {
         timedMessage(QStringLiteral("А правильный это ответ или нет, Вы узнаете после РЕКЛАМЫ!"),
                      Yellow, Black, QStringLiteral("RECLAMA"));
+        showAdvert();
         repaint();
         m_state.AdvertCount = 0;
     }

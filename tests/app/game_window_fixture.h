@@ -2,6 +2,7 @@
 // folder with a small question table, and what the player saw recorded.
 #pragma once
 
+#include "adverts/advert_window.h"
 #include "storage/ini_file.h"
 #include "app/main_window.h"
 #include "storage/settings_store.h"
@@ -12,12 +13,42 @@
 #include "windows/message_window.h"
 
 #include <QApplication>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
 #include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+
+// Presses OK in every advertisement break as soon as it shows, and counts
+// the breaks and the clips they showed.
+class BreakCloser {
+public:
+    BreakCloser()
+    {
+        m_poll.setInterval(5);
+        QObject::connect(&m_poll, &QTimer::timeout, [this] {
+            if (auto* advert = qobject_cast<AdvertWindow*>(QApplication::activeModalWidget())) {
+                ++breaks;
+                pages.append(advert->page->toPlainText());
+                if (onBreak)
+                    onBreak();
+                advert->okButton->click();
+            }
+        });
+        m_poll.start();
+    }
+    int breaks = 0;
+    QStringList pages;
+    // Lets a test look at the game while a break is on.
+    std::function<void()> onBreak;
+
+private:
+    QTimer m_poll;
+};
 
 class GameWindowTest : public ::testing::Test {
 protected:
@@ -91,4 +122,5 @@ protected:
     std::unique_ptr<MainWindow> m_form;
     QStringList m_messages;
     QStringList m_boards;
+    BreakCloser m_breaks;
 };
