@@ -168,6 +168,34 @@ TEST_F(QuestionPackTest, WhenTulipDatCannotBeWrittenThePackStaysToBeMergedAgain)
     EXPECT_EQ(merged(), "<none>");
 }
 
+TEST_F(QuestionPackTest, APackMergesWhileAnotherCopyOfTheGameHoldsAQuestionLocked)
+{
+    // The other copy sets up its question: the record is locked for the
+    // rotation of its answers.
+    DbfTable otherCopy;
+    otherCopy.SetDatabaseName(m_fakes.services.paths.programFolder);
+    otherCopy.SetTableName(QStringLiteral("TULIP.DBF"));
+    otherCopy.SetLockProtocol(LockProtocol::ClipLock);
+    otherCopy.OpenTable();
+    otherCopy.GoFirst();
+    ASSERT_TRUE(otherCopy.LockRecord());
+    const int before = recordsIn(table());
+
+    choose(pack(QStringLiteral("faq10.dbf")));
+    EXPECT_EQ(recordsIn(table()), before + 3);
+
+    // Its rotation goes through, and lands on its own record.
+    otherCopy.BeginEdit();
+    otherCopy.SetInteger(QStringLiteral("ZN"), 4);
+    otherCopy.PostRecord();
+    otherCopy.UnlockRecords();
+    otherCopy.CloseTable();
+    EXPECT_EQ(recordsIn(table()), before + 3);
+    otherCopy.OpenTable();
+    otherCopy.GoFirst();
+    EXPECT_EQ(otherCopy.GetInteger(QStringLiteral("ZN")), 4);
+}
+
 TEST_F(QuestionPackTest, CancellingTheDialogChangesNothing)
 {
     const QByteArray tableBefore = readAll(table());
