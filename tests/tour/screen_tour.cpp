@@ -3,6 +3,7 @@
 // milestone message, the money window and the end of the game. The boxes
 // are answered by script and the right answer is clicked with the mouse.
 // Run by scripts/tour.sh under a virtual X screen.
+#include "adverts/advert_window.h"
 #include "app/main_window.h"
 #include "app/pictures.h"
 #include "storage/settings_store.h"
@@ -22,6 +23,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -85,6 +87,25 @@ private:
     QString m_lastBoard;
 };
 
+// Takes a picture of every advertisement break and ends it.
+class BreakWatch {
+public:
+    BreakWatch()
+    {
+        m_poll.setInterval(200);
+        QObject::connect(&m_poll, &QTimer::timeout, [] {
+            if (auto* advert = qobject_cast<AdvertWindow*>(QApplication::activeModalWidget())) {
+                shoot(QStringLiteral("advert"));
+                advert->okButton->click();
+            }
+        });
+        m_poll.start();
+    }
+
+private:
+    QTimer m_poll;
+};
+
 // Fifty-fifty, then the poll turning over two shots, then the call before
 // and after the number is dialled; the player hangs up.
 void useTheLifelines(MainWindow& form)
@@ -120,7 +141,8 @@ int main(int argc, char* argv[])
     FakeServices fakes(home.path());
     QDir().mkpath(fakes.services.paths.programFolder);
     QDir().mkpath(fakes.services.paths.windowsFolder);
-    QFile::copy(shipped + QStringLiteral("TULIP.DBF"), fakes.services.paths.programFolder + QStringLiteral("TULIP.DBF"));
+    for (const QString& file : {QStringLiteral("TULIP.DBF"), QStringLiteral("tulip.dat")})
+        QFile::copy(shipped + file, fakes.services.paths.programFolder + file);
     QApplication::setWindowIcon(QIcon(renderPicture(QStringLiteral("icon"))));
 
     TourWaiter waiter;
@@ -132,6 +154,9 @@ int main(int argc, char* argv[])
     fakes.sound.playable = false;
     fakes.dialogs.inputAnswers = {QStringLiteral("Вася"), QStringLiteral("Москва")};
     SettingsStore settings(services.paths.settingsFile);
+    // The second answer brings an advertisement break.
+    settings.WriteSettingInt(SettingsSection, QStringLiteral("Реклама"), 12);
+    const BreakWatch breaks;
 
     MainWindow form(services, settings);
     waiter.form = &form;
