@@ -149,6 +149,15 @@ TEST_F(QuestionPackTest, BrokenPacksEndWithTheTableErrorAndLeaveTheTableWhole)
     choose(cut);
     EXPECT_EQ(recordsIn(table()) - 30, 1);
     EXPECT_EQ(merged(), ";faq06.dbf");
+
+    // A header that claims a hundred records: the file holds three.
+    const QString lying = pack(QStringLiteral("faq11.dbf"));
+    bytes = readAll(lying);
+    bytes[4] = 100;
+    writeAll(lying, bytes);
+    choose(lying);
+    EXPECT_EQ(recordsIn(table()) - 30, 4);
+    EXPECT_EQ(merged(), ";faq06.dbf;faq11.dbf");
 }
 
 TEST_F(QuestionPackTest, WhenTulipDatCannotBeWrittenThePackStaysToBeMergedAgain)
