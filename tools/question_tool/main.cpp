@@ -3,6 +3,7 @@
 // a table is fit to ship.
 #include "storage/app_error.h"
 #include "question_checker.h"
+#include "sheet_review.h"
 #include "question_dumper.h"
 #include "question_sheet.h"
 #include "question_table_writer.h"
@@ -34,6 +35,12 @@ const char UsageText[] =
     "      Count the active questions of each level; fail when a level has none\n"
     "      a player can answer, a record is malformed, or an answer is empty or\n"
     "      reads the same as another.\n"
+    "  zambrel-questions review [--min N] QUESTIONS.tsv\n"
+    "      Read a sheet as players meet it: questions and right letters per level;\n"
+    "      fail when a level has fewer than N questions, a right letter under 20 %\n"
+    "      of a level of 20 or more, a right answer more than twice in a level,\n"
+    "      two questions of a level with the same four answers, or two questions\n"
+    "      of the sheet that ask the same in other words.\n"
     "  zambrel-questions --help\n"
     "Exit status: 0 done, 1 failed, 2 wrong usage.\n";
 
@@ -73,6 +80,23 @@ int check(const QString& tablePath) {
     return report.passed() ? Ok : Failed;
 }
 
+int review(const QString& sheetPath, int minimumPerLevel) {
+    ReviewRules rules;
+    rules.minimumPerLevel = minimumPerLevel;
+    const SheetReview report = reviewSheet(QuestionSheet::Parse(readSheet(sheetPath)), rules);
+    QByteArray counts = "level\tquestions\tA\tB\tC\tD\n";
+    for (int level = 1; level <= QuestionRecord::MaxLevel; ++level) {
+        counts += QByteArray::number(level) + '\t' + QByteArray::number(report.questions[level]);
+        for (int letters : report.rightLetters[level])
+            counts += '\t' + QByteArray::number(letters);
+        counts += '\n';
+    }
+    print(stdout, counts);
+    for (const QString& fault : report.faults)
+        print(stderr, (fault + u'\n').toUtf8());
+    return report.faults.isEmpty() ? Ok : Failed;
+}
+
 int run(const QStringList& args) {
     if (args.size() == 1 && args[0] == QStringLiteral("--help")) {
         print(stdout, UsageText);
@@ -86,6 +110,14 @@ int run(const QStringList& args) {
         return dump(args[2], true);
     if (args.size() == 2 && args[0] == QStringLiteral("check"))
         return check(args[1]);
+    if (args.size() == 2 && args[0] == QStringLiteral("review"))
+        return review(args[1], 0);
+    bool isNumber = false;
+    if (args.size() == 4 && args[0] == QStringLiteral("review") && args[1] == QStringLiteral("--min")) {
+        const int minimum = args[2].toInt(&isNumber);
+        if (isNumber && minimum >= 0)
+            return review(args[3], minimum);
+    }
     print(stderr, UsageText);
     return Usage;
 }
