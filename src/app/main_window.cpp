@@ -151,6 +151,11 @@ void MainWindow::bindCommands()
         connect(button, &TGradButton::clicked, this, [this, button] {
             runCommand([this, button] { answer(button->tag()); });
         });
+    for (int tag = 1; tag <= 4; ++tag)
+        connect(answerKeys[tag - 1], &QAction::triggered, this, [this, tag] {
+            runCommand([this, tag] { answer(tag); });
+        });
+    bind(pauseKey, &QAction::triggered, &MainWindow::togglePause);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

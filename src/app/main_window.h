@@ -127,6 +127,9 @@ public:
     PhoneDialog* phoneDialog = nullptr;
     AdvertWindow* advertWindow = nullptr;
     QStatusBar* exitStatusBar = nullptr;
+    // Keyboard play: 1-4 or A-D answer, Space or P pauses.
+    std::array<QAction*, 4> answerKeys{};
+    QAction* pauseKey = nullptr;
     GameTimer* thinkingTimer = nullptr;
     GameTimer* idleAndPollTimer = nullptr;
     DbfTable m_questionTable;
@@ -141,6 +144,7 @@ protected:
 
 private:
     void createMenu();
+    void createPlayingKeys();
     void createSpeedBar();
     void createGameControls(QWidget* client);
     void layoutClient();

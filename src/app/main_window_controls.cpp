@@ -83,11 +83,35 @@ void MainWindow::createMenu()
     item(links, webGroupLinkAction, "webGroupLinkAction", QStringLiteral("varno web group"));
     item(links, rulesLinkAction, "rulesLinkAction", QStringLiteral("Правила участия в ТВ игре"));
 
+    createPlayingKeys();
+
     // F1 opens the help page, wherever the focus is.
     m_helpKey = new QAction(this);
     m_helpKey->setShortcut(Qt::Key_F1);
     m_helpKey->setShortcutContext(Qt::ApplicationShortcut);
     addAction(m_helpKey);
+}
+
+void MainWindow::createPlayingKeys()
+{
+    // The letters by the keys they stand on, so that they answer in the
+    // Russian layout as well: A, B, C and D lie under Ф, И, С and В.
+    const std::array<QString, 4> russianLetters{QStringLiteral("Ф"), QStringLiteral("И"),
+                                                QStringLiteral("С"), QStringLiteral("В")};
+    for (int i = 0; i < 4; ++i) {
+        auto* key = new QAction(this);
+        key->setObjectName(QStringLiteral("answerKey%1").arg(i + 1));
+        key->setShortcuts({QKeySequence(Qt::Key_1 + i), QKeySequence(Qt::KeypadModifier | (Qt::Key_1 + i)),
+                           QKeySequence(Qt::Key_A + i), QKeySequence(russianLetters[i])});
+        key->setShortcutContext(Qt::ApplicationShortcut);
+        addAction(key);
+        answerKeys[i] = key;
+    }
+    pauseKey = new QAction(this);
+    pauseKey->setObjectName(QStringLiteral("pauseKey"));
+    pauseKey->setShortcuts({QKeySequence(Qt::Key_Space), QKeySequence(Qt::Key_P), QKeySequence(QStringLiteral("З"))});
+    pauseKey->setShortcutContext(Qt::ApplicationShortcut);
+    addAction(pauseKey);
 }
 
 void MainWindow::createSpeedBar()
@@ -120,6 +144,8 @@ void MainWindow::createGameControls(QWidget* client)
     questionText->setObjectName(QStringLiteral("questionText"));
     questionText->setGeometry(6, 374, 783, 76);
     questionText->setReadOnly(true);
+    // The keys answer and pause: no text view may take them for itself.
+    questionText->setFocusPolicy(Qt::NoFocus);
     questionText->setFont(pixelFont(CourierNew, 21));
     QPalette memoColours = questionText->palette();
     memoColours.setColor(QPalette::Base, Qt::black);
@@ -140,6 +166,7 @@ void MainWindow::createGameControls(QWidget* client)
         button->setTag(i + 1);
         button->setFont(pixelFont(CourierNew, 17));
         button->setFontColor(QColor(0xFF, 0xFF, 0x00));
+        button->setToolTip(QStringLiteral("Клавиша %1 или %2").arg(i + 1).arg(QChar(u'A' + i)));
         button->hide();
         answerButtons[i] = button;
     }
@@ -178,6 +205,7 @@ void MainWindow::createGameControls(QWidget* client)
     topTenList->header()->setMinimumSectionSize(0);
     fitTopTenColumns();
     topTenList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    topTenList->setFocusPolicy(Qt::NoFocus);
     topTenList->setSelectionMode(QAbstractItemView::SingleSelection);
     topTenList->setFont(pixelFont(SansSerif, 13));
     QPalette listColours = topTenList->palette();
