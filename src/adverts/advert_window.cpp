@@ -9,21 +9,18 @@
 #include "platform/services.h"
 #include "storage/code_page.h"
 #include "storage/ini_file.h"
+#include "windows/centred_dialog.h"
 #include "windows/command_guard.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextEdit>
 
 using namespace game_fonts;
 
 namespace {
-
-const QString CommonSection = QStringLiteral("COMMON");
 
 QLabel* caption(const QString& text, QPoint place, QWidget* parent)
 {
@@ -100,14 +97,12 @@ AdvertWindow::AdvertWindow(Services& services, std::function<QPixmap(const QStri
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-QString AdvertWindow::advertFile() const { return m_services.paths.programFolder + QStringLiteral("tulip.dat"); }
+QString AdvertWindow::advertFile() const { return ::advertFile(m_services.paths.programFolder); }
 QString AdvertWindow::counterFile() const { return m_services.paths.windowsFolder + QStringLiteral("tulip.ini"); }
 
 void AdvertWindow::showBreak()
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
-    exec();
+    execCentred(*this);
 }
 
 void AdvertWindow::showEvent(QShowEvent* event)

@@ -20,6 +20,8 @@ Split splitAtFirst(const QString& text, QChar separator)
 
 } // namespace
 
+QString advertFile(const QString& programFolder) { return programFolder + QStringLiteral("tulip.dat"); }
+
 int clipToShow(int counter, int clipCount)
 {
     return counter < 1 || counter > clipCount ? 1 : counter;

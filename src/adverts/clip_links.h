@@ -5,6 +5,11 @@
 
 #include <QString>
 
+// tulip.dat in the game folder: the clips, and in the same section
+// "COMMON" the record of the question packs merged.
+QString advertFile(const QString& programFolder);
+inline const QString CommonSection = QStringLiteral("COMMON");
+
 // The clip a break shows: the stored counter, or the first when the counter
 // has run past the clips there are (or was never a clip number).
 int clipToShow(int counter, int clipCount);

@@ -2,6 +2,7 @@
 // question table once, remembered by its name in tulip.dat, and deleted.
 #include "app/main_window.h"
 
+#include "adverts/clip_links.h"
 #include "app/table_session.h"
 #include "platform/services.h"
 #include "storage/ini_file.h"
@@ -11,12 +12,11 @@
 
 namespace {
 
-const QString CommonSection = QStringLiteral("COMMON");
 const QString MergedPacksKey = QStringLiteral("AddFaq-1-4");
 
 } // namespace
 
-QString MainWindow::advertFile() const { return m_services.paths.programFolder + QStringLiteral("tulip.dat"); }
+QString MainWindow::advertFile() const { return ::advertFile(m_services.paths.programFolder); }
 
 void MainWindow::NewFaq()
 {

@@ -7,11 +7,10 @@
 #include "lifelines/lcd99.h"
 #include "lifelines/phone_call.h"
 #include "platform/game_timer.h"
+#include "windows/centred_dialog.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 
 using namespace game_fonts;
 
@@ -100,9 +99,7 @@ void PhoneDialog::setUpCall(const QPixmap& picture, const QString& number, const
 
 void PhoneDialog::call()
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
-    exec();
+    execCentred(*this);
 }
 
 void PhoneDialog::showEvent(QShowEvent* event)
