@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/pictures.h"
+#include "app/scene_scale.h"
 #include "storage/settings_store.h"
 #include "platform/clock_seeded_random.h"
 #include "platform/desktop_shell.h"
@@ -13,6 +14,7 @@
 #include "platform/system_clock.h"
 #include "platform/x11_display.h"
 #include "platform/x11_keyboard_layout.h"
+#include "platform/x11_monitor_probe.h"
 #include "windows/balloon_tool_tips.h"
 #include "windows/program_version.h"
 #include "windows/qt_dialogs.h"
@@ -35,6 +37,20 @@ Paths gamePaths()
 }
 
 } // namespace
+
+void magnifySceneToScreen()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && !platform.startsWith("xcb"))
+        return;
+    const std::optional<PrimaryMonitor> monitor = probePrimaryMonitor();
+    if (!monitor)
+        return;
+    const QString global = qEnvironmentVariable("QT_SCALE_FACTOR");
+    const double preset = presetScale(global, qEnvironmentVariable("QT_SCREEN_SCALE_FACTORS"), monitor->output);
+    if (const std::optional<double> factor = magnifiedGlobalFactor(monitor->pixels, global, preset))
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(*factor, 'g', 10));
+}
 
 void nameProgram()
 {

@@ -7,6 +7,11 @@
 class QApplication;
 class MainWindow;
 
+// Shows the game's scene as large as the primary screen holds it, through
+// Qt's own scaling, so every window and box grows alike. Called before the
+// application object exists: Qt reads its scale only then.
+void magnifySceneToScreen();
+
 // The program's name on the desktop, given as it starts.
 void nameProgram();
 

@@ -5,6 +5,7 @@
 
 int main(int argc, char* argv[])
 {
+    magnifySceneToScreen();
     QApplication app(argc, argv);
     return runGame(app);
 }

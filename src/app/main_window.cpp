@@ -6,6 +6,7 @@
 #include "windows/command_guard.h"
 #include "app/ladder_bar.h"
 #include "app/pictures.h"
+#include "app/scene_scale.h"
 #include "storage/settings_store.h"
 #include "app/sound_file.h"
 #include "app/speed_bar.h"
@@ -68,6 +69,8 @@ MainWindow::MainWindow(Services& services, SettingsStore& settings, QWidget* par
     m_gradient = new TQzGradient(m_client);
     m_gradient->setColorTop(QColor(0x00, 0x00, 0x00));
     m_gradient->setColorBottom(QColor(0x00, 0x00, 0x80));
+    scene = new QWidget(m_client);
+    scene->setObjectName(QStringLiteral("Scene"));
 
     m_questionTable.SetTableName(QStringLiteral("TULIP.DBF"));
     m_questionTable.SetLockProtocol(LockProtocol::ClipLock);
@@ -76,7 +79,7 @@ MainWindow::MainWindow(Services& services, SettingsStore& settings, QWidget* par
     idleAndPollTimer = new GameTimer(300, this);
     createMenu();
     createSpeedBar();
-    createGameControls(m_client);
+    createGameControls();
     bind(thinkingTimer, &GameTimer::tick, &MainWindow::thinkingTick);
     bind(idleAndPollTimer, &GameTimer::tick, &MainWindow::idleAndPollTick);
     bindCommands();
@@ -247,15 +250,15 @@ void MainWindow::ResImage(const QString& name)
 {
     const QPixmap image = renderPicture(name);
     picture->setPixmap(image);
-    picture->resize(image.size());
-    picture->move((screenWidth() - image.width()) / 2, PictureTop);
+    picture->resize(image.deviceIndependentSize().toSize());
+    picture->move((sceneWidth() - picture->width()) / 2, PictureTop);
     picture->repaint();
 }
 
-int MainWindow::screenWidth() const
+int MainWindow::sceneWidth() const
 {
     // The switcher counts the screen's own pixels; the window may be scaled.
-    return qRound(m_displaySwitcher.CurrentWidth() / devicePixelRatioF());
+    return std::min(SceneSize.width(), qRound(m_displaySwitcher.CurrentWidth() / devicePixelRatioF()));
 }
 
 void MainWindow::idleAndPollTick()

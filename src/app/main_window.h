@@ -113,7 +113,9 @@ public:
     QToolButton* fiftyFiftyButton = nullptr;
     QToolButton* phoneButton = nullptr;
     QToolButton* pollButton = nullptr;
-    // The game's controls.
+    // The game's controls, laid out on the 800 × 600 scene in the middle of
+    // the client area; the background's gradient fills the rest.
+    QWidget* scene = nullptr;
     QLabel* picture = nullptr;
     QPlainTextEdit* questionText = nullptr;
     std::array<TGradButton*, 4> answerButtons{};
@@ -146,7 +148,7 @@ private:
     void createMenu();
     void createPlayingKeys();
     void createSpeedBar();
-    void createGameControls(QWidget* client);
+    void createGameControls();
     void layoutClient();
     void prepareAtStart();
     // Connects a trigger to a command that runs through the error wrapper.
@@ -190,8 +192,8 @@ private:
     bool lifelineApplies() const;
     void disableLifeline(QAction* action, QToolButton* button);
     void showPollPanel();
-    // The screen's width in the window's own pixels.
-    int screenWidth() const;
+    // The scene's width in the window's own pixels: the screen's, up to 800.
+    int sceneWidth() const;
 
     // Runs a command or tick through the error wrapper; input held back by
     // its waits is delivered afterwards, without its answer clicks.

@@ -6,6 +6,7 @@
 #include "adverts/advert_window.h"
 #include "app/ladder_bar.h"
 #include "app/pictures.h"
+#include "app/scene_scale.h"
 #include "app/speed_bar.h"
 #include "controls/grad_button.h"
 #include "controls/progress_bar.h"
@@ -116,7 +117,7 @@ void MainWindow::createPlayingKeys()
 
 void MainWindow::createSpeedBar()
 {
-    auto* bar = new SpeedBar(m_client);
+    auto* bar = new SpeedBar(scene);
     m_speedBar = bar;
     newGameButton = bar->addButton(QStringLiteral("newGameButton"), 3, QStringLiteral("Новая игра"), QStringLiteral("new"));
     exitButton = bar->addButton(QStringLiteral("exitButton"), 61, QStringLiteral("Надоело! Выход."), QStringLiteral("exit"));
@@ -132,15 +133,15 @@ void MainWindow::createSpeedBar()
         lifeline->setEnabled(false);
 }
 
-void MainWindow::createGameControls(QWidget* client)
+void MainWindow::createGameControls()
 {
-    picture = new QLabel(client);
+    picture = new QLabel(scene);
     picture->setObjectName(QStringLiteral("picture"));
     picture->move(36, 20);
     picture->setCursor(Qt::CrossCursor);
     picture->installEventFilter(this);
 
-    questionText = new QPlainTextEdit(client);
+    questionText = new QPlainTextEdit(scene);
     questionText->setObjectName(QStringLiteral("questionText"));
     questionText->setGeometry(6, 374, 783, 76);
     questionText->setReadOnly(true);
@@ -159,7 +160,7 @@ void MainWindow::createGameControls(QWidget* client)
     const std::array<QPoint, 4> answerPlaces{QPoint(4, 452), QPoint(399, 452), QPoint(4, 485),
                                              QPoint(399, 485)};
     for (int i = 0; i < 4; ++i) {
-        auto* button = new TGradButton(client);
+        auto* button = new TGradButton(scene);
         button->setObjectName(QStringLiteral("answerButton%1").arg(i + 1));
         button->setGeometry(QRect(answerPlaces[i], QSize(390, 30)));
         button->setCaption(QString(QChar(u'A' + i)));
@@ -171,7 +172,7 @@ void MainWindow::createGameControls(QWidget* client)
         answerButtons[i] = button;
     }
 
-    scoreBoard = new TGradButton(client);
+    scoreBoard = new TGradButton(scene);
     scoreBoard->setObjectName(QStringLiteral("scoreBoard"));
     scoreBoard->setGeometry(5, 408, 786, 114);
     scoreBoard->setCaption(QStringLiteral("* 100 *"));
@@ -182,18 +183,18 @@ void MainWindow::createGameControls(QWidget* client)
     scoreBoard->setEnabled(false);
     scoreBoard->hide();
 
-    thinkingBar = new QzProgressBar(client);
+    thinkingBar = new QzProgressBar(scene);
     thinkingBar->setObjectName(QStringLiteral("thinkingBar"));
     thinkingBar->setProgBarType(QzProgBarType::pbIntensity);
     thinkingBar->setPosition(0);
     thinkingBar->setCursor(Qt::CrossCursor);
     thinkingBar->hide();
 
-    ladder = new LadderBar(client);
+    ladder = new LadderBar(scene);
     ladder->setGeometry(591, 44, 193, 321);
     ladder->hide();
 
-    topTenPanel = new QFrame(client);
+    topTenPanel = new QFrame(scene);
     topTenPanel->setObjectName(QStringLiteral("topTenPanel"));
     topTenPanel->setGeometry(6, 44, 193, 321);
     topTenList = new QTreeWidget(topTenPanel);
@@ -214,7 +215,7 @@ void MainWindow::createGameControls(QWidget* client)
     topTenList->setPalette(listColours);
     topTenPanel->hide();
 
-    pollPanel = new QFrame(client);
+    pollPanel = new QFrame(scene);
     pollPanel->setObjectName(QStringLiteral("pollPanel"));
     pollPanel->setGeometry(269, 55, 268, 218);
     pollPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -251,7 +252,8 @@ void MainWindow::createGameControls(QWidget* client)
 
 void MainWindow::layoutClient()
 {
-    const QSize size = m_client->size();
+    scene->setGeometry(sceneArea(m_client->size(), sceneWidth()));
+    const QSize size = scene->size();
     m_speedBar->setGeometry(0, 0, size.width(), SpeedBar::BarHeight);
     thinkingBar->setGeometry(0, size.height() - 18, size.width(), 18);
 }

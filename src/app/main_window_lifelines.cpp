@@ -71,7 +71,7 @@ void MainWindow::askAudience()
 void MainWindow::showPollPanel()
 {
     // Centred on the screen, not on the window.
-    pollPanel->move((screenWidth() - pollPanel->width()) / 2, pollPanel->y());
+    pollPanel->move((sceneWidth() - pollPanel->width()) / 2, pollPanel->y());
     pollPanel->show();
     pollPanel->raise();
 }

@@ -23,7 +23,9 @@ MoneyWindow::MoneyWindow(const QRect& mainWindowGeometry)
 
 void MoneyWindow::resizeEvent(QResizeEvent* /*event*/)
 {
-    QPixmap canvas(size());
+    // In the screen's own pixels, so the notes stay sharp on a magnified screen.
+    QPixmap canvas(size() * devicePixelRatioF());
+    canvas.setDevicePixelRatio(devicePixelRatioF());
     canvas.fill(Navy);
     if (!m_canvas.isNull()) {
         QPainter painter(&canvas);

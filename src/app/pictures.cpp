@@ -1,5 +1,6 @@
 #include "app/pictures.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -10,9 +11,12 @@ QPixmap renderPicture(const QString& name)
     QSvgRenderer renderer(picturePath(name));
     if (!renderer.isValid())
         return {};
-    QPixmap pixmap(renderer.defaultSize());
+    // Drawn in the screen's own pixels, so a magnified scene shows it sharp.
+    const qreal scale = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(renderer.defaultSize() * scale);
+    pixmap.setDevicePixelRatio(scale);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    renderer.render(&painter);
+    renderer.render(&painter, QRectF(QPointF(0, 0), renderer.defaultSize()));
     return pixmap;
 }

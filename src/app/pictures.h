@@ -1,4 +1,5 @@
-// The game's pictures, drawn from its own SVG resources at their exact sizes.
+// The game's pictures, drawn from its own SVG resources at their exact sizes
+// (in the window's own pixels; sharp on a magnified screen).
 #pragma once
 
 #include <QPixmap>

@@ -97,7 +97,7 @@ void QzProgressBar::paintEvent(QPaintEvent*) {
 }
 
 QImage QzProgressBar::render() const {
-    QImage image(size(), QImage::Format_RGB32);
+    QImage image = widgetCanvas(*this);
     if (image.isNull()) {
         return image;
     }

@@ -1,5 +1,6 @@
 #include "lifelines/lcd99.h"
 
+#include "controls/qt_paint.h"
 #include "platform/clock_seeded_random.h"
 
 #include <QElapsedTimer>
@@ -103,8 +104,8 @@ void TLCD99::redraw() {
     finishChange();
     const int order = segmentOrder(m_animation, m_random);
     const int cells = cellCount();
-    if (m_picture.size() != size()) {
-        m_picture = QImage(size(), QImage::Format_RGB32);
+    if (!isCanvasOf(m_picture, *this)) {
+        m_picture = widgetCanvas(*this);
     }
     m_picture.fill(m_color);
 
@@ -209,7 +210,7 @@ void TLCD99::drawPoints(const DotSplit& text, const std::vector<bool>& cells) {
 
 void TLCD99::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (m_picture.size() != size()) {
+    if (!isCanvasOf(m_picture, *this)) {
         redraw();
     }
 }

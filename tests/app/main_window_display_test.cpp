@@ -3,6 +3,9 @@
 #include "game_window_fixture.h"
 
 #include "app/game_program.h"
+#include "app/ladder_bar.h"
+#include "controls/grad_button.h"
+#include "controls/progress_bar.h"
 #include "support/modal_answer.h"
 #include "windows/qt_dialogs.h"
 #include "windows/splash_window.h"
@@ -11,6 +14,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QTest>
+#include <QToolButton>
 #include <QWindow>
 
 namespace {
@@ -69,6 +73,25 @@ TEST_F(GameWindowTest, TheStartUpWarningIsNeverHiddenUnderTheSplash)
     ASSERT_TRUE(answer.answered());
     EXPECT_EQ(warning, QStringLiteral("Внимание: \nПрограмма расчитана для работы с экраном 800x600!"));
     EXPECT_FALSE(splashUp);
+}
+
+// A window wider than the scene shows it across its middle, every control in
+// its place on it; an 800-wide window is the scene from edge to edge.
+TEST_F(GameWindowTest, TheSceneLiesAcrossTheMiddleOfAWideWindow)
+{
+    const QWidget* client = m_form->centralWidget();
+    m_form->resize(1067, 600);
+    QTRY_COMPARE_WITH_TIMEOUT(client->width(), 1067, DeadlineMs);
+    const int left = (1067 - 800) / 2;
+    EXPECT_EQ(m_form->scene->geometry(), QRect(left, 0, 800, client->height()));
+    EXPECT_EQ(m_form->answerButtons[3]->mapTo(client, QPoint(0, 0)), QPoint(left + 399, 485));
+    EXPECT_EQ(m_form->ladder->mapTo(client, QPoint(0, 0)), QPoint(left + 591, 44));
+    EXPECT_EQ(m_form->pollButton->mapTo(client, QPoint(0, 0)).x(), left + 728);
+    EXPECT_EQ(m_form->thinkingBar->geometry(), QRect(0, client->height() - 18, 800, 18));
+
+    m_form->resize(800, 600);
+    QTRY_COMPARE_WITH_TIMEOUT(client->width(), 800, DeadlineMs);
+    EXPECT_EQ(m_form->scene->geometry(), client->rect());
 }
 
 // Asked from the main window, the about box stays above it: a click on the

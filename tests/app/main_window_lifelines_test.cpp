@@ -99,11 +99,11 @@ TEST_F(LifelinesTest, TheNextQuestionShowsAllFourAnswersAndTheNextGameHasFiftyFi
     EXPECT_TRUE(m_form->fiftyFiftyButton->isEnabled());
 }
 
-TEST_F(LifelinesTest, ThePollShowsFourSlicesOfFiftyVotesCentredOnTheScreenAndTurns)
+TEST_F(LifelinesTest, ThePollShowsFourSlicesOfFiftyVotesCentredOnTheSceneAndTurns)
 {
     m_form->pollAction->trigger();
     ASSERT_TRUE(m_form->pollPanel->isVisible());
-    EXPECT_EQ(m_form->pollPanel->geometry(), QRect((1024 - 268) / 2, 55, 268, 218));
+    EXPECT_EQ(m_form->pollPanel->geometry(), QRect((800 - 268) / 2, 55, 268, 218));
     EXPECT_FALSE(m_form->pollAction->isEnabled());
     EXPECT_FALSE(m_form->pollButton->isEnabled());
     EXPECT_EQ(m_fakes.sound.played.last(), "btnCLICK.wav");

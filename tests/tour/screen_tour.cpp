@@ -4,6 +4,7 @@
 // are answered by script and the right answer is clicked with the mouse.
 // Run by scripts/tour.sh under a virtual X screen.
 #include "adverts/advert_window.h"
+#include "app/game_program.h"
 #include "app/main_window.h"
 #include "app/pictures.h"
 #include "storage/settings_store.h"
@@ -132,6 +133,7 @@ void useTheLifelines(MainWindow& form)
 
 int main(int argc, char* argv[])
 {
+    magnifySceneToScreen();
     QApplication app(argc, argv);
     outFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("tour");
     QDir().mkpath(outFolder);
