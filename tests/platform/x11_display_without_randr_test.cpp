@@ -1,6 +1,7 @@
 // An X server without the extension that changes modes: the display keeps
 // its size and says no, and the game goes on.
 #include "platform/x11_display.h"
+#include "platform/x11_monitor_probe.h"
 
 #include "support/virtual_screen.h"
 
@@ -16,6 +17,15 @@ TEST(X11Display, WithoutRandrEveryModeChangeIsRefusedAndTheSizeStillRead)
     EXPECT_EQ(display.setMode(800, 600, 16, false), std::nullopt);
     EXPECT_EQ(display.setMode(640, 480, 16, true), std::nullopt);
     EXPECT_EQ(display.screenSize(), QSize(640, 480));
+}
+
+// The screen is then the whole X screen, and no output has a name.
+TEST(X11Display, WithoutRandrTheProbeSeesTheWholeScreen)
+{
+    const std::optional<PrimaryMonitor> monitor = probePrimaryMonitor();
+    ASSERT_TRUE(monitor);
+    EXPECT_EQ(monitor->pixels, QSize(640, 480));
+    EXPECT_TRUE(monitor->output.isEmpty());
 }
 
 int main(int argc, char** argv)
