@@ -25,6 +25,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cstdlib>
 #include <optional>
 
 namespace {
