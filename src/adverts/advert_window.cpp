@@ -97,7 +97,7 @@ AdvertWindow::AdvertWindow(Services& services, std::function<QPixmap(const QStri
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-QString AdvertWindow::advertFile() const { return ::advertFile(m_services.paths.programFolder); }
+QString AdvertWindow::advertFile() const { return ::advertFile(m_services.paths.dataFolder); }
 QString AdvertWindow::counterFile() const { return m_services.paths.windowsFolder + QStringLiteral("tulip.ini"); }
 
 void AdvertWindow::showBreak()

@@ -20,7 +20,7 @@ Split splitAtFirst(const QString& text, QChar separator)
 
 } // namespace
 
-QString advertFile(const QString& programFolder) { return programFolder + QStringLiteral("tulip.dat"); }
+QString advertFile(const QString& dataFolder) { return dataFolder + QStringLiteral("tulip.dat"); }
 
 int clipToShow(int counter, int clipCount)
 {

@@ -5,9 +5,9 @@
 
 #include <QString>
 
-// tulip.dat in the game folder: the clips, and in the same section
-// "COMMON" the record of the question packs merged.
-QString advertFile(const QString& programFolder);
+// tulip.dat in the folder of the files the game rewrites: the clips, and in
+// the same section "COMMON" the record of the question packs merged.
+QString advertFile(const QString& dataFolder);
 inline const QString CommonSection = QStringLiteral("COMMON");
 
 // The clip a break shows: the stored counter, or the first when the counter

@@ -3,6 +3,8 @@
 #include "app/main_window.h"
 #include "app/pictures.h"
 #include "app/scene_scale.h"
+#include "storage/app_error.h"
+#include "storage/game_folders.h"
 #include "storage/settings_store.h"
 #include "platform/clock_seeded_random.h"
 #include "platform/desktop_shell.h"
@@ -25,15 +27,29 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cstdlib>
+#include <optional>
+
 namespace {
 
 QString withSlash(const QString& folder) { return folder.endsWith(u'/') ? folder : folder + u'/'; }
 
-Paths gamePaths()
+// Nothing when the player's files have no place to be written: he has been
+// told so, and the game does not start.
+std::optional<Paths> gamePaths()
 {
+    const ProgramFolder program =
+        locateProgramFolder(QCoreApplication::applicationDirPath(), QStringLiteral(ZAMBREL_INSTALLED_DATA));
+    QString data;
+    try {
+        data = preparePlayerDataFolder(program, withSlash(userDataFolder()) + QStringLiteral("zambrel/"));
+    } catch (const AppError& error) {
+        QtDialogs().error(error.text());
+        return std::nullopt;
+    }
     const QString config = withSlash(userConfigFolder()) + QStringLiteral("ZeZoza/");
-    return Paths{withSlash(QCoreApplication::applicationDirPath()),
-                 config + QStringLiteral("Zambrel.ini"), config, withSlash(QDir::tempPath())};
+    return Paths{program.folder, data, config + QStringLiteral("Zambrel.ini"), config,
+                 withSlash(QDir::tempPath())};
 }
 
 } // namespace
@@ -70,6 +86,9 @@ int runGame(QApplication& app, const std::function<void(MainWindow&)>& shown)
 {
     const QIcon icon(renderPicture(QStringLiteral("icon")));
     QApplication::setWindowIcon(icon);
+    const std::optional<Paths> paths = gamePaths();
+    if (!paths)
+        return EXIT_FAILURE;
     const SystemFacts facts = readLinuxSystemFacts();
     ShowSplash(icon, QStringLiteral("Добро пожаловать"), facts, programVersion());
     nameProgram();
@@ -83,7 +102,7 @@ int runGame(QApplication& app, const std::function<void(MainWindow&)>& shown)
     ClockSeededRandom random;
     X11KeyboardLayout keyboard;
     X11Display display;
-    Services services{waiter, sound, dialogs, shell, clock, random, keyboard, display, facts, gamePaths()};
+    Services services{waiter, sound, dialogs, shell, clock, random, keyboard, display, facts, *paths};
     QDir().mkpath(services.paths.windowsFolder);
     SettingsStore settings(services.paths.settingsFile);
 

@@ -39,7 +39,7 @@ QString phrase(std::u16string_view text) { return QString::fromUtf16(text.data()
 
 QString MainWindow::resultsFile() const
 {
-    return m_services.paths.programFolder + QStringLiteral("tulip.lst");
+    return m_services.paths.dataFolder + QStringLiteral("tulip.lst");
 }
 
 void MainWindow::timedMessage(const QString& text, const QColor& background, const QColor& textColor,
@@ -206,7 +206,7 @@ bool MainWindow::setUpQuestion(int n)
 bool MainWindow::loadQuestion(int n)
 {
     const TableSession session(m_questionTable);
-    m_questionTable.SetDatabaseName(m_services.paths.programFolder);
+    m_questionTable.SetDatabaseName(m_services.paths.dataFolder);
     m_questionTable.OpenTable();
     m_questionTable.SetFiltered(false);
     m_questionTable.SetFilter(QStringLiteral("(NN = %1)").arg(n));

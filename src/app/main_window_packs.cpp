@@ -16,13 +16,13 @@ const QString MergedPacksKey = QStringLiteral("AddFaq-1-4");
 
 } // namespace
 
-QString MainWindow::advertFile() const { return ::advertFile(m_services.paths.programFolder); }
+QString MainWindow::advertFile() const { return ::advertFile(m_services.paths.dataFolder); }
 
 void MainWindow::NewFaq()
 {
     const QString chosen =
         m_services.dialogs.openFile(QStringLiteral("Новые вопросы"), QStringLiteral("Пополнение вопросов"),
-                                    QStringLiteral("faq??.dbf"), m_services.paths.programFolder);
+                                    QStringLiteral("faq??.dbf"), m_services.paths.dataFolder);
     if (chosen.isEmpty())
         return;
     const QFileInfo pack(chosen);
@@ -48,7 +48,7 @@ bool MainWindow::appendPack(const QFileInfo& pack)
     m_packTable.SetDatabaseName(pack.absolutePath());
     m_packTable.SetTableName(pack.fileName());
     m_packTable.OpenTable();
-    m_questionTable.SetDatabaseName(m_services.paths.programFolder);
+    m_questionTable.SetDatabaseName(m_services.paths.dataFolder);
     m_questionTable.OpenTable();
     // Refused before a byte is copied: the question table stays as it was.
     if (m_packTable.IsSameFile(m_questionTable)) {

@@ -22,6 +22,16 @@ QString passwordHome()
     return QFile::decodeName(found->pw_dir);
 }
 
+// The folder an XDG variable names when it is absolute, as the rules demand;
+// else the default below the home folder.
+QString xdgFolder(const char* variable, const QString& inHome)
+{
+    const QString folder = qEnvironmentVariable(variable);
+    if (QDir::isAbsolutePath(folder))
+        return folder;
+    return QDir(homeFolder()).filePath(inHome);
+}
+
 } // namespace
 
 QString homeFolder()
@@ -34,10 +44,6 @@ QString homeFolder()
     return fromPasswords.isEmpty() ? QDir::rootPath() : fromPasswords;
 }
 
-QString userConfigFolder()
-{
-    const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (QDir::isAbsolutePath(configHome))
-        return configHome;
-    return QDir(homeFolder()).filePath(QStringLiteral(".config"));
-}
+QString userConfigFolder() { return xdgFolder("XDG_CONFIG_HOME", QStringLiteral(".config")); }
+
+QString userDataFolder() { return xdgFolder("XDG_DATA_HOME", QStringLiteral(".local/share")); }

@@ -19,7 +19,7 @@ constexpr char ActiveFlag = ' ';
 constexpr char EndOfData = 0x1A;
 constexpr qsizetype MaxNumberText = 31;
 
-QString programFolder() {
+QString executableFolder() {
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
 }
 
@@ -49,7 +49,7 @@ void DbfTable::SetTableName(const QString& name) {
 QString DbfTable::FilePath() const {
     QString folder =
         m_databaseName.compare(QStringLiteral("Default Directory"), Qt::CaseInsensitive) == 0
-            ? programFolder()
+            ? executableFolder()
             : m_databaseName;
     if (!folder.isEmpty() && !folder.endsWith(u'/'))
         folder += u'/';

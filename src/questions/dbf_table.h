@@ -33,7 +33,8 @@ public:
     DbfTable(const DbfTable&) = delete;
     DbfTable& operator=(const DbfTable&) = delete;
 
-    // Folder of the file; "Default Directory" stands for the program folder.
+    // Folder of the file; "Default Directory" stands for the folder of the
+    // running executable (the game names its own folder of player files).
     const QString& DatabaseName() const { return m_databaseName; }
     void SetDatabaseName(const QString& name);
     // File name; ".DBF" is added when it has no extension.

@@ -93,6 +93,36 @@ bool writeAll(int fd, const QByteArray& content)
     return true;
 }
 
+// A new temporary file beside the target holding content with the given
+// mode, flushed to disk and held by this write; -1 on failure.
+int writeTemporary(const QFileInfo& target, const QByteArray& content, mode_t mode, QByteArray& temp)
+{
+    removeStaleTemporaries(target);
+    const int fd = createTemporary(target, temp);
+    if (fd < 0)
+        return -1;
+    if (writeAll(fd, content) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0)
+        return fd;
+    ::unlink(temp.constData());
+    ::close(fd);
+    return -1;
+}
+
+// Gives the temporary file the target's name unless a file has that name
+// already, even one made a moment ago by another copy of the game.
+bool renameWithoutReplacing(const QByteArray& temp, const QByteArray& target)
+{
+    if (::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    // A file system that cannot rename so may still make a second name.
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    if (::link(temp.constData(), target.constData()) != 0)
+        return false;
+    ::unlink(temp.constData());
+    return true;
+}
+
 } // namespace
 
 bool replaceFileAtomically(const QString& path, const QByteArray& content,
@@ -110,18 +140,10 @@ bool replaceFileAtomically(const QString& path, const QByteArray& content,
         mode = existing.st_mode & 07777;
     }
 
-    const QFileInfo info(*targetPath);
-    removeStaleTemporaries(info);
     QByteArray temp;
-    const int fd = createTemporary(info, temp);
+    const int fd = writeTemporary(QFileInfo(*targetPath), content, mode, temp);
     if (fd < 0)
         return false;
-    const bool written = writeAll(fd, content) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-    if (!written) {
-        ::unlink(temp.constData());
-        ::close(fd);
-        return false;
-    }
     if (beforeRename)
         beforeRename();
     // The temporary file stays held until it has its final name.
@@ -130,4 +152,21 @@ bool replaceFileAtomically(const QString& path, const QByteArray& content,
         ::unlink(temp.constData());
     ::close(fd);
     return renamed;
+}
+
+bool createFileAtomically(const QString& path, const QByteArray& content,
+                          const std::function<void()>& beforeRename)
+{
+    const QByteArray target = QFile::encodeName(path);
+    QByteArray temp;
+    const int fd = writeTemporary(QFileInfo(path), content, 0644, temp);
+    if (fd < 0)
+        return false;
+    if (beforeRename)
+        beforeRename();
+    const bool created = renameWithoutReplacing(temp, target);
+    if (!created)
+        ::unlink(temp.constData());
+    ::close(fd);
+    return created;
 }

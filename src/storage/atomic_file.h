@@ -14,3 +14,9 @@
 // beforeRename runs between the flush and the rename (tests use it to stop there).
 bool replaceFileAtomically(const QString& path, const QByteArray& content,
                            const std::function<void()>& beforeRename = {});
+
+// Writes a new file in the same way, so that a crash leaves no file at path
+// or the whole one. False when a file is there already (it is never replaced)
+// or the folder cannot be written.
+bool createFileAtomically(const QString& path, const QByteArray& content,
+                          const std::function<void()>& beforeRename = {});

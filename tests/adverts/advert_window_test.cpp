@@ -36,11 +36,11 @@ class AdvertWindowTest : public ::testing::Test {
 protected:
     AdvertWindowTest()
     {
-        QDir().mkpath(m_fakes.services.paths.programFolder);
+        QDir().mkpath(m_fakes.services.paths.dataFolder);
         QDir().mkpath(m_fakes.services.paths.windowsFolder);
     }
 
-    QString advertFile() const { return m_fakes.services.paths.programFolder + QStringLiteral("tulip.dat"); }
+    QString advertFile() const { return m_fakes.services.paths.dataFolder + QStringLiteral("tulip.dat"); }
     QString counterFile() const { return m_fakes.services.paths.windowsFolder + QStringLiteral("tulip.ini"); }
     int counter() const { return IniReadInt(counterFile(), "Zambrel!", "Ролик", -1); }
 

@@ -55,9 +55,10 @@ protected:
     GameWindowTest()
     {
         QDir().mkpath(m_fakes.services.paths.programFolder);
+        QDir().mkpath(m_fakes.services.paths.dataFolder);
         QDir().mkpath(m_fakes.services.paths.windowsFolder);
         QDir::setCurrent(m_dir.path());  // where lider.html is written
-        writeQuestionTable(programFile(QStringLiteral("TULIP.DBF")), twoQuestionsPerLevel());
+        writeQuestionTable(dataFile(QStringLiteral("TULIP.DBF")), twoQuestionsPerLevel());
         m_fakes.waiter.onWait = [this](int ms) { noteScreen(ms); };
         m_fakes.sound.onPlayToEnd = [this] { noteScreen(0); };
     }
@@ -72,11 +73,14 @@ protected:
         m_form->show();
     }
 
+    // What ships with the game and is only read: sounds, help pages.
     QString programFile(const QString& name) const
     {
         return m_fakes.services.paths.programFolder + name;
     }
-    QString results() const { return programFile(QStringLiteral("tulip.lst")); }
+    // What the game rewrites: the question table, the results, tulip.dat.
+    QString dataFile(const QString& name) const { return m_fakes.services.paths.dataFolder + name; }
+    QString results() const { return dataFile(QStringLiteral("tulip.lst")); }
     GameState& state() { return m_form->state(); }
 
     // A player with a record in the results file, remembered by name.

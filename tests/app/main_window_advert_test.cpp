@@ -17,11 +17,11 @@ protected:
         QByteArray clips = "[COMMON]\r\nF1=ICO1;;\r\nF2=ICO2;;\r\n";
         for (const QByteArray n : {"1", "2"})
             clips += "[F" + n + "]\r\n{\\rtf1\\ansi clip " + n + "\\par}\r\n";
-        QFile file(programFile(QStringLiteral("tulip.dat")));
+        QFile file(dataFile(QStringLiteral("tulip.dat")));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(clips);
         file.close();
-        IniWriteInt(programFile(QStringLiteral("tulip.dat")), "COMMON", "MAX", 2);
+        IniWriteInt(dataFile(QStringLiteral("tulip.dat")), "COMMON", "MAX", 2);
     }
 };
 

@@ -321,7 +321,7 @@ TEST_F(GameWindowTest, TheWaitsOfARightAnswerAreAskedForAndNotSlept)
 
 TEST_F(GameWindowTest, ALevelWithoutQuestionsEndsTheGameUnbooked)
 {
-    writeQuestionTable(programFile("TULIP.DBF"),
+    writeQuestionTable(dataFile("TULIP.DBF"),
                        "level\tquestion\tA\tB\tC\tD\tright\n2\tВопрос?\tа\tб\tв\tг\tA\n");
     knownPlayer("Вася", 5000, 3);
     m_form->NewGame();
@@ -335,7 +335,7 @@ TEST_F(GameWindowTest, ALevelWithoutQuestionsEndsTheGameUnbooked)
 TEST_F(GameWindowTest, AQuestionWithoutAValidRightAnswerEndsTheGameUnbooked)
 {
     DbfTable table;
-    table.SetDatabaseName(m_fakes.services.paths.programFolder);
+    table.SetDatabaseName(m_fakes.services.paths.dataFolder);
     table.SetTableName("TULIP.DBF");
     table.OpenTable();
     for (; !table.AtEnd(); table.GoNext()) {

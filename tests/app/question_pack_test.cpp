@@ -36,8 +36,8 @@ int recordsIn(const QString& table)
 
 class QuestionPackTest : public GameWindowTest {
 protected:
-    QString table() const { return programFile(QStringLiteral("TULIP.DBF")); }
-    QString advertFile() const { return programFile(QStringLiteral("tulip.dat")); }
+    QString table() const { return dataFile(QStringLiteral("TULIP.DBF")); }
+    QString advertFile() const { return dataFile(QStringLiteral("tulip.dat")); }
     QString merged() const { return IniReadStr(advertFile(), "COMMON", "AddFaq-1-4", "<none>"); }
 
     // A pack in the player's download folder.
@@ -68,6 +68,8 @@ TEST_F(QuestionPackTest, AFirstPackIsAppendedRecordedAndDeleted)
     const QString faq01 = pack(QStringLiteral("faq01.dbf"));
     choose(faq01);
     EXPECT_EQ(m_fakes.dialogs.shown.first(), "open: Новые вопросы");
+    // Packs are looked for where the player's own question table lies.
+    EXPECT_EQ(m_fakes.dialogs.openedIn, m_fakes.services.paths.dataFolder);
     EXPECT_EQ(m_fakes.dialogs.shown.last(), "info: Новая порция вопросов благополучно добавлена!");
     EXPECT_EQ(recordsIn(table()), before + 3);
     EXPECT_EQ(merged(), ";faq01.dbf");
@@ -182,7 +184,7 @@ TEST_F(QuestionPackTest, APackMergesWhileAnotherCopyOfTheGameHoldsAQuestionLocke
     // The other copy sets up its question: the record is locked for the
     // rotation of its answers.
     DbfTable otherCopy;
-    otherCopy.SetDatabaseName(m_fakes.services.paths.programFolder);
+    otherCopy.SetDatabaseName(m_fakes.services.paths.dataFolder);
     otherCopy.SetTableName(QStringLiteral("TULIP.DBF"));
     otherCopy.SetLockProtocol(LockProtocol::ClipLock);
     otherCopy.OpenTable();

@@ -17,7 +17,7 @@ namespace {
 
 class BrokenQuestionTableTest : public GameWindowTest {
 protected:
-    QString table() const { return programFile(QStringLiteral("TULIP.DBF")); }
+    QString table() const { return dataFile(QStringLiteral("TULIP.DBF")); }
 
     void cutTableTo(qint64 bytes)
     {

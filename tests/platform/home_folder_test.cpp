@@ -21,6 +21,7 @@ protected:
     {
         set("HOME", m_home);
         set("XDG_CONFIG_HOME", m_configHome);
+        set("XDG_DATA_HOME", m_dataHome);
     }
 
     static void set(const char* name, const std::optional<QByteArray>& value)
@@ -46,6 +47,7 @@ private:
 
     std::optional<QByteArray> m_home = saved("HOME");
     std::optional<QByteArray> m_configHome = saved("XDG_CONFIG_HOME");
+    std::optional<QByteArray> m_dataHome = saved("XDG_DATA_HOME");
 };
 
 TEST_F(HomeFolderTest, HomeIsTheHomeFolderWhenSet)
@@ -77,6 +79,27 @@ TEST_F(HomeFolderTest, OnlyAnAbsoluteXdgConfigHomeReplacesTheConfigFolder)
         set("XDG_CONFIG_HOME", ignored);
         EXPECT_EQ(userConfigFolder(), "/home/player/.config") << ignored.toStdString();
     }
+}
+
+TEST_F(HomeFolderTest, OnlyAnAbsoluteXdgDataHomeReplacesTheDataFolder)
+{
+    set("HOME", "/home/player");
+    set("XDG_DATA_HOME", std::nullopt);
+    EXPECT_EQ(userDataFolder(), "/home/player/.local/share");
+    set("XDG_DATA_HOME", "/srv/data");
+    EXPECT_EQ(userDataFolder(), "/srv/data");
+    for (const QByteArray& ignored : {QByteArray(), QByteArray("relative/data"), QByteArray("~/data")}) {
+        set("XDG_DATA_HOME", ignored);
+        EXPECT_EQ(userDataFolder(), "/home/player/.local/share") << ignored.toStdString();
+    }
+}
+
+TEST_F(HomeFolderTest, TheDataFolderFollowsTheHomeFolderFromThePasswordDatabase)
+{
+    ASSERT_FALSE(passwordHome().isEmpty());
+    set("HOME", std::nullopt);
+    set("XDG_DATA_HOME", std::nullopt);
+    EXPECT_EQ(userDataFolder(), passwordHome() + "/.local/share");
 }
 
 } // namespace

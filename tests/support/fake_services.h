@@ -72,13 +72,15 @@ public:
         return take(inputAnswers, defaultText);
     }
     QString openFile(const QString& title, const QString&, const QString&,
-                     const QString&) override
+                     const QString& folder) override
     {
         shown.append(QStringLiteral("open: ") + title);
+        openedIn = folder;
         return take(fileAnswers, QString());
     }
 
     QStringList shown;
+    QString openedIn;  // the folder the last file-open dialog started in
     std::deque<bool> yesNoAnswers;
     std::deque<QString> inputAnswers;
     std::deque<QString> fileAnswers;
@@ -184,7 +186,8 @@ struct FakeServices {
     static Paths paths(const QString& folder)
     {
         const QString base = folder.endsWith(u'/') ? folder : folder + u'/';
-        return Paths{base + QStringLiteral("game/"), base + QStringLiteral("config/Zambrel.ini"),
+        return Paths{base + QStringLiteral("game/"), base + QStringLiteral("data/"),
+                     base + QStringLiteral("config/Zambrel.ini"),
                      base + QStringLiteral("config/"), base + QStringLiteral("tmp/")};
     }
 

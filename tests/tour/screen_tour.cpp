@@ -141,10 +141,10 @@ int main(int argc, char* argv[])
 
     QTemporaryDir home;
     FakeServices fakes(home.path());
-    QDir().mkpath(fakes.services.paths.programFolder);
+    QDir().mkpath(fakes.services.paths.dataFolder);
     QDir().mkpath(fakes.services.paths.windowsFolder);
     for (const QString& file : {QStringLiteral("TULIP.DBF"), QStringLiteral("tulip.dat")})
-        QFile::copy(shipped + file, fakes.services.paths.programFolder + file);
+        QFile::copy(shipped + file, fakes.services.paths.dataFolder + file);
     QApplication::setWindowIcon(QIcon(renderPicture(QStringLiteral("icon"))));
 
     TourWaiter waiter;
