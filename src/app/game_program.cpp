@@ -72,6 +72,8 @@ void nameProgram()
 {
     // The name only: a display name would be added to every window's caption.
     QApplication::setApplicationName(QStringLiteral("Zambrel"));
+    // The desktop finds the game's menu entry and icon by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("ru.zezoza.zambrel"));
 }
 
 void endProgramWith(MainWindow& form)
