@@ -1,28 +1,49 @@
 #include "records/ranking.h"
 
+#include "storage/code_page.h"
 #include "storage/file_write_lock.h"
 #include "storage/ini_file.h"
+#include "storage/scramble.h"
 #include "records/game_date.h"
 #include "records/reading_table.h"
 #include "records/results_file.h"
 
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 
+// A player's row while the table is sorted: his values still the file's
+// bytes, made texts only if he is shown.
+struct PlacedRow {
+    qint64 score = 0;
+    int games = 0;
+    int money = 0;
+    QByteArrayView name;
+    QByteArrayView date;
+    QByteArrayView city;
+
+    bool isEmpty() const { return name.isEmpty(); }
+    RankingRow shown() const {
+        return {score, cp1251::decode(name.toByteArray()), games, money,
+                cp1251::decode(date.toByteArray()), cp1251::decode(city.toByteArray())};
+    }
+};
+
 // The player's row, or nothing when he is stale.
-std::optional<RankingRow> readPlayer(const IniDocument& section, const QString& name,
-                                     const QDate& today) {
-    RankingRow row;
-    row.name = name;
+std::optional<PlacedRow> readPlayer(const PlayerRecord& player, const QDate& today) {
+    PlacedRow row;
+    row.name = player.name;
     // A player without any games booked yet counts as 9 roubles in 9 games.
-    row.games = IniReadInt(section, name, QStringLiteral("Игра"), 9);
-    row.money = IniReadInt(section, name, QStringLiteral("Состояние"), 9);
+    row.games = StoredInt(player.games.value_or(QByteArrayView()), 9);
+    row.money = StoredInt(player.money.value_or(QByteArrayView()), 9);
     row.score = row.games == 0 ? 0 : static_cast<qint64>(row.money) / row.games;
     // Without a right answer on record the player is long stale.
-    row.date = IniReadStr(section, name, QStringLiteral("DT"), QStringLiteral("01.01.2000"));
-    row.city = IniReadStr(section, name, QStringLiteral("Место"), QString());
-    if (StrToDate(row.date.left(10)).daysTo(today) >= StaleAfterDays)
+    row.date = player.date.value_or("01.01.2000");
+    row.city = player.city.value_or(QByteArrayView());
+    if (StoredDate(row.date.first(std::min<qsizetype>(row.date.size(), 10))).daysTo(today) >=
+        StaleAfterDays)
         return std::nullopt;
     return row;
 }
@@ -37,22 +58,24 @@ QList<RankingRow> RebuildRanking(const QString& resultsFile, const QDate& today)
     bool erased = false;
     const auto saveErasures = [&] {
         if (erased)
-            IniSave(resultsFile, IniDocument(results.toBytes()), lock);
+            IniSave(resultsFile, std::move(results).toBytes(), lock);
     };
-    ReadingTable table;
+    ReadingTable<PlacedRow> table;
     try {
-        // A header with anything after its "]" names a section that is not
-        // there: that player reads as all defaults and counts as stale.
-        for (const QString& name : results.playerNames()) {
-            if (const auto row = readPlayer(results.sectionOf(name), name, today))
+        for (int index = 0; index < results.playerCount(); ++index) {
+            if (const auto row = readPlayer(results.player(index), today))
                 table.place(*row);
             else
-                erased = results.eraseSection(name) || erased;
+                erased = results.erase(index) || erased;
         }
     } catch (...) {
         saveErasures();
         throw;
     }
+    // Made before the save, which reuses the bytes the rows still point into.
+    QList<RankingRow> rows;
+    for (const PlacedRow& row : table.shownRows())
+        rows.append(row.shown());
     saveErasures();
-    return table.shownRows();
+    return rows;
 }

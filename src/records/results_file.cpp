@@ -5,91 +5,61 @@
 
 namespace {
 
-bool opensLine(const QByteArray& content, qsizetype pos) {
-    return pos == 0 || content[pos - 1] == '\r' || content[pos - 1] == '\n';
-}
-
-QByteArray firstLine(const QByteArray& piece) {
-    qsizetype end = 0;
-    while (end < piece.size() && piece[end] != '\r' && piece[end] != '\n')
-        ++end;
-    return piece.left(end);
-}
-
-// A section name as a lookup matches it: blanks around it do not count, nor
-// does letter case.
-QByteArray lookupKey(const QString& name) {
-    QByteArray bytes = cp1251::encode(name);
-    qsizetype begin = 0;
-    qsizetype end = bytes.size();
-    while (begin < end && (bytes[begin] == ' ' || bytes[begin] == '\t'))
-        ++begin;
-    while (end > begin && (bytes[end - 1] == ' ' || bytes[end - 1] == '\t'))
-        --end;
-    return foldIniName(bytes.mid(begin, end - begin));
-}
-
-bool holdsSection(const IniDocument& piece, const QByteArray& key) {
-    for (const QByteArray& name : piece.sectionNames())
-        if (foldIniName(name) == key)
-            return true;
-    return false;
-}
+// The keys of a player's section, in code page 1251.
+const QByteArray GamesKey = cp1251::encode(QStringLiteral("Игра"));
+const QByteArray MoneyKey = cp1251::encode(QStringLiteral("Состояние"));
+const QByteArray DateKey = QByteArrayLiteral("DT");
+const QByteArray CityKey = cp1251::encode(QStringLiteral("Место"));
 
 } // namespace
 
-ResultsFile::ResultsFile(const QByteArray& content) {
-    qsizetype start = 0;
-    for (qsizetype pos = 1; pos <= content.size(); ++pos) {
-        if (pos < content.size() && !(content[pos] == '[' && opensLine(content, pos)))
-            continue;
-        const QByteArray piece = content.mid(start, pos - start);
-        if (piece.startsWith('[')) {
-            const QByteArray line = firstLine(piece);
-            // A lone "[" names the empty section, as any too short header does.
-            m_playerNames.append(
-                cp1251::decode(line.size() < 2 ? QByteArray() : line.mid(1, line.size() - 2)));
-        }
-        const int index = static_cast<int>(m_pieces.size());
-        m_pieces.append(IniDocument(piece));
-        for (const QByteArray& name : m_pieces.back().sectionNames()) {
-            QList<int>& holders = m_holders[foldIniName(name)];
-            if (holders.isEmpty() || holders.back() != index)
-                holders.append(index);
-        }
-        start = pos;
-    }
+ResultsFile::ResultsFile(QByteArray content) : m_sections(std::move(content)) {
+    for (int section = 0; section < m_sections.count(); ++section)
+        if (m_sections.headerLine(section).startsWith('['))
+            m_players.push_back(section);
 }
 
 ResultsFile ResultsFile::load(const QString& file) {
     return ResultsFile(readWholeFile(file).value_or(QByteArray()));
 }
 
-int ResultsFile::firstHolder(const QByteArray& key) const {
-    const auto found = m_holders.constFind(key);
-    return found == m_holders.cend() || found->isEmpty() ? -1 : found->front();
+QByteArrayView ResultsFile::nameOf(int index) const {
+    const QByteArrayView line = m_sections.headerLine(m_players[index]);
+    // A lone "[" names the empty section, as any too short header does.
+    return line.size() < 2 ? QByteArrayView() : line.sliced(1, line.size() - 2);
 }
 
-const IniDocument& ResultsFile::sectionOf(const QString& name) const {
-    const int holder = firstHolder(lookupKey(name));
-    return holder < 0 ? m_empty : m_pieces[holder];
+int ResultsFile::sectionOf(int index) const {
+    const int own = m_players[index];
+    const QByteArrayView name = trimIniBlanks(nameOf(index));
+    // Mostly the header is the name in brackets: the first section of the
+    // name is that of his own header's name.
+    if (name == IniLine::parse(m_sections.headerLine(own)).name)
+        return m_sections.firstNamesake(own);
+    // A header with anything after its "]" names a section that may not be
+    // there at all: that player reads as all defaults.
+    return m_sections.find(name);
 }
 
-bool ResultsFile::eraseSection(const QString& name) {
-    const QByteArray key = lookupKey(name);
-    const int holder = firstHolder(key);
-    if (holder < 0)
+PlayerRecord ResultsFile::player(int index) const {
+    PlayerRecord stored;
+    stored.name = nameOf(index);
+    const int section = sectionOf(index);
+    if (section < 0)
+        return stored;
+    const IniSections::Values values =
+        m_sections.values(section, {GamesKey, MoneyKey, DateKey, CityKey});
+    stored.games = values[0];
+    stored.money = values[1];
+    stored.date = values[2];
+    stored.city = values[3];
+    return stored;
+}
+
+bool ResultsFile::erase(int index) {
+    const int section = sectionOf(index);
+    if (section < 0)
         return false;
-    IniDocument& piece = m_pieces[holder];
-    piece.eraseSection(cp1251::encode(name));
-    if (!holdsSection(piece, key))
-        m_holders[key].removeFirst();
+    m_sections.erase(section);
     return true;
-}
-
-QByteArray ResultsFile::toBytes() const {
-    QByteArray content;
-    for (const IniDocument& piece : m_pieces)
-        content += piece.toBytes();
-    return content;
 }

@@ -4,6 +4,8 @@
 // the file's own bytes (code page 1251).
 #pragma once
 
+#include "storage/ini_line.h"
+
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QHash>
@@ -32,14 +34,6 @@ private:
         QByteArray text;    // without its line break
         QByteArray ending;  // "\r\n", "\n", "\r" or nothing at the end of the file
     };
-    enum class Kind { Blank, Comment, Header, Key, Other };
-    struct Parsed {
-        Kind kind = Kind::Blank;
-        QByteArray name;   // section or key name, trimmed
-        QByteArray value;  // key value, trimmed
-    };
-
-    static Parsed parse(const QByteArray& text);
     // Index of the header line of the first section with that name, or -1.
     int findSection(const QByteArray& section) const;
     // Index of the first line after the section that starts at header.
@@ -49,9 +43,3 @@ private:
     QList<Line> m_lines;
     QHash<QByteArray, int> m_firstSection;  // folded name -> header line
 };
-
-// Longest value a reader gets (the 2048-byte buffer of the profile functions).
-inline constexpr int IniMaxValueLength = 2047;
-
-// Folds Latin and Cyrillic (1251) letters to lower case for name matching.
-QByteArray foldIniName(const QByteArray& name);

@@ -5,20 +5,30 @@
 #include "storage/code_page.h"
 #include "storage/file_write_lock.h"
 #include "storage/ini_document.h"
+#include "storage/ini_sections.h"
 #include "storage/scramble.h"
 #include "storage/whole_file.h"
 
 namespace {
 
-QByteArray readRaw(const IniDocument& document, const QString& section, const QString& key,
-                   const QByteArray& defaultText)
+// The value read, or else the default as a reader gets it: without its
+// trailing spaces and cut like a value.
+QString textOrDefault(const std::optional<QByteArrayView>& value, const QString& defaultText)
 {
-    if (const auto value = document.value(cp1251::encode(section), cp1251::encode(key)))
-        return *value;
-    QByteArray fallback = defaultText;
+    if (value)
+        return cp1251::decode(value->toByteArray());
+    QByteArray fallback = cp1251::encode(defaultText);
     while (fallback.endsWith(' '))
         fallback.chop(1);
-    return fallback.left(IniMaxValueLength);
+    return cp1251::decode(fallback.left(IniMaxValueLength));
+}
+
+// A single value of a file, read in one pass over its bytes: a document of
+// a large file (the results of all players) would take seconds.
+std::optional<QByteArrayView> valueIn(const QByteArray& content, const QString& section,
+                                      const QString& key)
+{
+    return findIniValue(content, cp1251::encode(section), cp1251::encode(key));
 }
 
 void writeRaw(const QString& file, const QString& section, const QString& key,
@@ -39,7 +49,12 @@ IniDocument IniLoad(const QString& file)
 
 void IniSave(const QString& file, const IniDocument& document, const FileWriteLock& lock)
 {
-    if (!lock.held() || !replaceFileAtomically(file, document.toBytes()))
+    IniSave(file, document.toBytes(), lock);
+}
+
+void IniSave(const QString& file, const QByteArray& content, const FileWriteLock& lock)
+{
+    if (!lock.held() || !replaceFileAtomically(file, content))
         throw AppError(QStringLiteral("Unable to write to %1").arg(file));
 }
 
@@ -54,23 +69,22 @@ void IniEdit(const QString& file, const std::function<bool(IniDocument&)>& chang
 QString IniReadStr(const IniDocument& document, const QString& section, const QString& key,
                    const QString& defaultText)
 {
-    return cp1251::decode(readRaw(document, section, key, cp1251::encode(defaultText)));
+    return textOrDefault(document.value(cp1251::encode(section), cp1251::encode(key)),
+                         defaultText);
 }
 
 int IniReadInt(const IniDocument& document, const QString& section, const QString& key,
                int defaultValue)
 {
-    const QByteArray scrambledDefault = ScrambleText(QByteArray::number(defaultValue));
-    const QByteArray text = readRaw(document, section, key, scrambledDefault);
-    if (text.isEmpty())
-        return defaultValue;
-    return StrToInt(cp1251::decode(ScrambleText(text)));
+    const auto value = document.value(cp1251::encode(section), cp1251::encode(key));
+    return StoredInt(value.value_or(QByteArray()), defaultValue);
 }
 
 QString IniReadStr(const QString& file, const QString& section, const QString& key,
                    const QString& defaultText)
 {
-    return IniReadStr(IniLoad(file), section, key, defaultText);
+    const QByteArray content = readWholeFile(file).value_or(QByteArray());
+    return textOrDefault(valueIn(content, section, key), defaultText);
 }
 
 void IniWriteStr(const QString& file, const QString& section, const QString& key,
@@ -81,7 +95,8 @@ void IniWriteStr(const QString& file, const QString& section, const QString& key
 
 int IniReadInt(const QString& file, const QString& section, const QString& key, int defaultValue)
 {
-    return IniReadInt(IniLoad(file), section, key, defaultValue);
+    const QByteArray content = readWholeFile(file).value_or(QByteArray());
+    return StoredInt(valueIn(content, section, key).value_or(QByteArrayView()), defaultValue);
 }
 
 void IniWriteInt(const QString& file, const QString& section, const QString& key, int value)

@@ -33,6 +33,8 @@ void IniSectionLines(const QString& file, const QString& section, QStringList& l
 // the load; without it the save fails like one that cannot write.
 IniDocument IniLoad(const QString& file);
 void IniSave(const QString& file, const IniDocument& document, const FileWriteLock& lock);
+// The same for content already in the file's bytes.
+void IniSave(const QString& file, const QByteArray& content, const FileWriteLock& lock);
 // One read, change and write of the file under its write lock: change edits
 // the loaded file and says whether it changed anything; only then is the
 // file replaced. Throws AppError "Unable to write to <file>" when it cannot

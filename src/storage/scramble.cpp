@@ -1,16 +1,28 @@
 #include "storage/scramble.h"
 
 #include "storage/app_error.h"
+#include "storage/code_page.h"
+
+#include <QVarLengthArray>
 
 #include <limits>
 #include <optional>
 
 namespace {
 
-// Value of a decimal or hex digit, -1 for any other character.
-int digitValue(QChar c)
+// The characters of a text: a QString's, or the bytes of a file read as
+// ASCII, every other byte taken for no digit.
+char16_t charAt(QStringView text, qsizetype i) { return text[i].unicode(); }
+char16_t charAt(QByteArrayView text, qsizetype i)
 {
-    const char16_t u = c.toLower().unicode();
+    const auto byte = static_cast<unsigned char>(text[i]);
+    return byte < 0x80 ? byte : u'\uFFFF';
+}
+
+// Value of a decimal or hex digit, -1 for any other character.
+int digitValue(char16_t c)
+{
+    const char16_t u = QChar(c).toLower().unicode();
     if (u >= u'0' && u <= u'9')
         return u - u'0';
     if (u >= u'a' && u <= u'f')
@@ -18,19 +30,21 @@ int digitValue(QChar c)
     return -1;
 }
 
-std::optional<int> parseInteger(const QString& text)
+template <typename Text>
+std::optional<int> parseInteger(Text text)
 {
     qsizetype i = 0;
-    while (i < text.size() && text[i] == u' ')
+    while (i < text.size() && charAt(text, i) == u' ')
         ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
-        negative = text[i++] == u'-';
+    if (i < text.size() && (charAt(text, i) == u'-' || charAt(text, i) == u'+'))
+        negative = charAt(text, i++) == u'-';
     int base = 10;
-    if (i < text.size() && text[i] == u'$') {
+    if (i < text.size() && charAt(text, i) == u'$') {
         base = 16;
         ++i;
-    } else if (i + 1 < text.size() && text[i] == u'0' && (text[i + 1] == u'x' || text[i + 1] == u'X')) {
+    } else if (i + 1 < text.size() && charAt(text, i) == u'0' &&
+               (charAt(text, i + 1) == u'x' || charAt(text, i + 1) == u'X')) {
         base = 16;
         i += 2;
     }
@@ -38,7 +52,7 @@ std::optional<int> parseInteger(const QString& text)
         return std::nullopt;
     long long value = 0;
     for (; i < text.size(); ++i) {
-        const int digit = digitValue(text[i]);
+        const int digit = digitValue(charAt(text, i));
         if (digit < 0 || digit >= base)
             return std::nullopt;
         value = value * base + digit;
@@ -63,10 +77,26 @@ QByteArray ScrambleText(const QByteArray& text)
 
 int StrToInt(const QString& text)
 {
-    const auto value = parseInteger(text);
+    const auto value = parseInteger(QStringView(text));
     if (!value)
         throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(text));
     return *value;
 }
 
-int StrToIntDef(const QString& text, int fallback) { return parseInteger(text).value_or(fallback); }
+int StoredInt(QByteArrayView scrambled, int defaultValue)
+{
+    if (scrambled.isEmpty())
+        return defaultValue;
+    QVarLengthArray<char, 32> text;
+    for (const char c : scrambled)
+        text.append(static_cast<char>(c ^ ScrambleKey));
+    if (const auto value = parseInteger(QByteArrayView(text)))
+        return *value;
+    // Refused as bytes: read again as text, which names the text in its error.
+    return StrToInt(cp1251::decode(QByteArray(text.data(), text.size())));
+}
+
+int StrToIntDef(const QString& text, int fallback)
+{
+    return parseInteger(QStringView(text)).value_or(fallback);
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // The key turns every digit and the minus sign into a lower-case letter.
@@ -16,3 +17,6 @@ QByteArray ScrambleText(const QByteArray& text);
 int StrToInt(const QString& text);
 // The same, giving fallback instead of an error.
 int StrToIntDef(const QString& text, int fallback);
+// An integer as an INI file stores it, scrambled, read where it lies:
+// an empty text gives defaultValue, any other is read by StrToInt.
+int StoredInt(QByteArrayView scrambled, int defaultValue);

@@ -24,7 +24,7 @@ QStringList namesOf(const QList<RankingRow>& rows) {
 }
 
 TEST(ReadingTable, RowsAreOrderedByScoreAndOnATieThePlayerPlacedLaterStandsHigher) {
-    ReadingTable table;
+    ReadingTable<RankingRow> table;
     table.place(rowOf("P", 300));
     table.place(rowOf("Q", 300));
     table.place(rowOf("R", 100));
@@ -34,11 +34,11 @@ TEST(ReadingTable, RowsAreOrderedByScoreAndOnATieThePlayerPlacedLaterStandsHighe
 }
 
 TEST(ReadingTable, AnEmptyTableShowsNothing) {
-    EXPECT_TRUE(ReadingTable().shownRows().isEmpty());
+    EXPECT_TRUE(ReadingTable<RankingRow>().shownRows().isEmpty());
 }
 
 TEST(ReadingTable, AScoreOfZeroStandsAboveTheEmptyRowsAndBelowEveryHigherScore) {
-    ReadingTable table;
+    ReadingTable<RankingRow> table;
     table.place(rowOf("A", 7));
     table.place(rowOf("Zero", 0));
     table.place(rowOf("B", 1));
@@ -51,7 +51,7 @@ TEST(ReadingTable, OnceFullEachNewPlayerPushesOutTheLowestSoFarAndTheLastPlacedI
     for (int i = 0; i < 34; ++i)
         placed.append(rowOf(QStringLiteral("P%1").arg(i), 10 + (i * 13) % 34));
     placed.append(rowOf("Last", 1));
-    ReadingTable table;
+    ReadingTable<RankingRow> table;
     for (const RankingRow& row : placed)
         table.place(row);
 
@@ -62,12 +62,12 @@ TEST(ReadingTable, OnceFullEachNewPlayerPushesOutTheLowestSoFarAndTheLastPlacedI
     expected = expected.mid(0, 29);
     expected.append(placed.back());
     const QList<RankingRow> shown = table.shownRows();
-    ASSERT_EQ(shown.size(), ReadingTable::RowCount);
+    ASSERT_EQ(shown.size(), ReadingTable<RankingRow>::RowCount);
     EXPECT_EQ(namesOf(shown), namesOf(expected));
 }
 
 TEST(ReadingTable, ANegativeScoreStaysBelowTheEmptyRowsAndIsPushedOutByTheNextPlayer) {
-    ReadingTable table;
+    ReadingTable<RankingRow> table;
     table.place(rowOf("A", 5));
     table.place(rowOf("Minus", -3));
     EXPECT_EQ(namesOf(table.shownRows()), QStringList({"A", "Minus"}));
