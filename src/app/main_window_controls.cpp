@@ -95,22 +95,22 @@ void MainWindow::createMenu()
 
 void MainWindow::createPlayingKeys()
 {
-    // The letters by the keys they stand on, so that they answer in the
-    // Russian layout as well: A, B, C and D lie under Ф, И, С and В.
-    const std::array<QString, 4> russianLetters{QStringLiteral("Ф"), QStringLiteral("И"),
-                                                QStringLiteral("С"), QStringLiteral("В")};
+    // Latin letters only: in the Russian layout Qt matches a key by the
+    // Latin letter it stands on too, so Ф, И, С and В answer as A, B, C and
+    // D. Binding the Cyrillic letters as well would make each such key match
+    // twice, and Qt runs no shortcut it finds ambiguous.
     for (int i = 0; i < 4; ++i) {
         auto* key = new QAction(this);
         key->setObjectName(QStringLiteral("answerKey%1").arg(i + 1));
         key->setShortcuts({QKeySequence(Qt::Key_1 + i), QKeySequence(Qt::KeypadModifier | (Qt::Key_1 + i)),
-                           QKeySequence(Qt::Key_A + i), QKeySequence(russianLetters[i])});
+                           QKeySequence(Qt::Key_A + i)});
         key->setShortcutContext(Qt::ApplicationShortcut);
         addAction(key);
         answerKeys[i] = key;
     }
     pauseKey = new QAction(this);
     pauseKey->setObjectName(QStringLiteral("pauseKey"));
-    pauseKey->setShortcuts({QKeySequence(Qt::Key_Space), QKeySequence(Qt::Key_P), QKeySequence(QStringLiteral("З"))});
+    pauseKey->setShortcuts({QKeySequence(Qt::Key_Space), QKeySequence(Qt::Key_P)});
     pauseKey->setShortcutContext(Qt::ApplicationShortcut);
     addAction(pauseKey);
 }

@@ -28,13 +28,6 @@ protected:
         QApplication::setActiveWindow(m_form.get());
         QTest::keyClick(m_form.get(), key);
     }
-    // A letter of the Russian layout: the key code is its capital.
-    void type(const QString& letter)
-    {
-        QApplication::setActiveWindow(m_form.get());
-        QTest::sendKeyEvent(QTest::Click, m_form.get(), Qt::Key(letter.toUpper().at(0).unicode()), letter,
-                            Qt::NoModifier);
-    }
 };
 
 TEST_F(KeyboardPlayTest, DigitsAndLatinLettersAnswerAsTheButtonsDo)
@@ -48,13 +41,19 @@ TEST_F(KeyboardPlayTest, DigitsAndLatinLettersAnswerAsTheButtonsDo)
     EXPECT_EQ(answersJudged(), 3);
 }
 
-TEST_F(KeyboardPlayTest, TheLettersAnswerInTheRussianLayoutByTheKeysTheyStandOn)
+// In the Russian layout Qt's X11 keyboard matches a key by its Cyrillic
+// letter and by the Latin letter it stands on: a key bound by both would be
+// ambiguous and do nothing. The end-to-end suite presses them for real.
+TEST_F(KeyboardPlayTest, EveryKeyOfPlayIsBoundOnceSoTheRussianLayoutFindsItUnambiguous)
 {
-    const QStringList russian{"ф", "и", "с", "в"};
-    type(russian[state().RightAnswer - 1]);
-    ASSERT_EQ(state().Level, 2);
-    type(russian[state().RightAnswer - 1].toUpper());
-    EXPECT_EQ(state().Level, 3);
+    std::vector<QAction*> keys(m_form->answerKeys.begin(), m_form->answerKeys.end());
+    keys.push_back(m_form->pauseKey);
+    for (QAction* key : keys)
+        for (const QKeySequence& sequence : key->shortcuts()) {
+            const QString text = sequence.toString();
+            EXPECT_FALSE(std::any_of(text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Cyrillic; }))
+                << qPrintable(key->objectName()) << " " << qPrintable(text);
+        }
 }
 
 TEST_F(KeyboardPlayTest, SpaceOrPPausesAfterTheAnswerAndResumes)
@@ -63,8 +62,6 @@ TEST_F(KeyboardPlayTest, SpaceOrPPausesAfterTheAnswerAndResumes)
     EXPECT_TRUE(state().Paused);
     press(Qt::Key_P);
     EXPECT_FALSE(state().Paused);
-    type(QStringLiteral("з"));
-    EXPECT_TRUE(state().Paused);
 }
 
 TEST_F(KeyboardPlayTest, NoKeyAnswersOutsideAGame)
