@@ -55,16 +55,17 @@ struct Run {
     double firstQuestionGrowth = 0;
 };
 
-// One New game in a fresh program folder holding the results file.
+// One New game in a fresh data folder holding the question table and the
+// results file, where the game looks for them.
 Run newGame(const QByteArray& content, const QString& questionTable, int player)
 {
     QTemporaryDir dir;
     const Paths paths = FakeServices::paths(dir.path());
-    QDir().mkpath(paths.programFolder);
+    QDir().mkpath(paths.dataFolder);
     QDir().mkpath(paths.windowsFolder);
-    if (!QFile::copy(questionTable, paths.programFolder + "TULIP.DBF"))
+    if (!QFile::copy(questionTable, paths.dataFolder + "TULIP.DBF"))
         qFatal("cannot copy %s", qPrintable(questionTable));
-    writeFile(paths.programFolder + "tulip.lst", content);
+    writeFile(paths.dataFolder + "tulip.lst", content);
 
     FakeWaiter waiter;
     FakeSound sound;
