@@ -8,10 +8,7 @@
 // is stale, once where a day's share of the players (one in thirty) has gone
 // stale and is dropped, so that the file is written back.
 #include "app/main_window.h"
-#include "records/game_date.h"
-#include "records/ranking.h"
-#include "storage/code_page.h"
-#include "storage/scramble.h"
+#include "big_results_file.h"
 #include "storage/settings_store.h"
 #include "support/fake_services.h"
 
@@ -24,85 +21,14 @@
 #include <malloc.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
-#include <fstream>
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace {
 
-constexpr int PlayerCount = 700000;
 constexpr double NameBoxBudgetMs = 2000;
 constexpr int Runs = 3;
-
-// Resident memory of this process, in bytes, from /proc/self/status.
-qint64 statusBytes(const char* field)
-{
-    std::ifstream status("/proc/self/status");
-    const std::string prefix = std::string(field) + ':';
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind(prefix, 0) == 0)
-            return std::stoll(line.substr(prefix.size())) * 1024;
-    qFatal("no %s in /proc/self/status", field);
-}
-
-// Lets the high-water mark of the resident memory start again from now.
-void resetPeakMemory()
-{
-    std::ofstream clear("/proc/self/clear_refs");
-    clear << "5";
-    if (!clear.flush())
-        qFatal("cannot reset the peak memory through /proc/self/clear_refs");
-}
-
-QString playerName(int i)
-{
-    static const std::array<QString, 12> names{
-        "Сергей", "Ольга", "Дмитрий", "Наталья", "Андрей", "Елена",
-        "Алексей", "Татьяна", "Иван", "Мария", "Николай", "Анна"};
-    return QStringLiteral("%1 %2").arg(names[i % names.size()]).arg(i);
-}
-
-// Players as the game writes them: the city at the first game, the date of
-// the latest right answer, then the account, the games and who played.
-QByteArray resultsFile(const QDate& today, int stalePerThirty)
-{
-    static const std::array<QString, 8> cities{"Москва", "Тула", "Омск", "Пермь",
-                                               "Самара", "Казань", "Уфа", "Тверь"};
-    static const std::array<QString, 4> logins{"user", "admin", "olga", "ivan"};
-    QByteArray content;
-    content.reserve(qsizetype(PlayerCount) * 80);
-    quint32 draw = 12345;
-    const auto next = [&draw] { return draw = draw * 1103515245u + 12345u; };
-    for (int i = 0; i < PlayerCount; ++i) {
-        const bool stale = i % 30 < stalePerThirty;
-        const QDate lastRight = today.addDays(stale ? -StaleAfterDays - int(next() % 9)
-                                                    : -int(next() % 31));
-        const int games = 1 + int(next() % 60);
-        const int money = 1 + int(next() % 200000);
-        content += cp1251::encode(
-            QStringLiteral("[%1]\r\nМесто=%2\r\nDT=%3 %4:%5\r\n")
-                .arg(playerName(i), cities[next() % cities.size()], DateToStr(lastRight))
-                .arg(int(next() % 24), 2, 10, QLatin1Char('0'))
-                .arg(int(next() % 60), 2, 10, QLatin1Char('0')));
-        content += cp1251::encode(QStringLiteral("Состояние=")) +
-                   ScrambleText(QByteArray::number(money)) + "\r\n";
-        content += cp1251::encode(QStringLiteral("Игра=")) +
-                   ScrambleText(QByteArray::number(games)) + "\r\n";
-        const QString& login = logins[next() % logins.size()];
-        content += cp1251::encode(QStringLiteral("Инфо=%1;;PC%2\r\n").arg(login).arg(i % 100));
-    }
-    return content;
-}
-
-void writeFile(const QString& path, const QByteArray& content)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
 
 // The name box: notes when the game asks it, then answers as the player
 // would, with the name of a player in the middle of the file.
@@ -129,16 +55,17 @@ struct Run {
     double firstQuestionGrowth = 0;
 };
 
-// One New game in a fresh program folder holding the results file.
+// One New game in a fresh data folder holding the question table and the
+// results file, where the game looks for them.
 Run newGame(const QByteArray& content, const QString& questionTable, int player)
 {
     QTemporaryDir dir;
     const Paths paths = FakeServices::paths(dir.path());
-    QDir().mkpath(paths.programFolder);
+    QDir().mkpath(paths.dataFolder);
     QDir().mkpath(paths.windowsFolder);
-    if (!QFile::copy(questionTable, paths.programFolder + "TULIP.DBF"))
+    if (!QFile::copy(questionTable, paths.dataFolder + "TULIP.DBF"))
         qFatal("cannot copy %s", qPrintable(questionTable));
-    writeFile(paths.programFolder + "tulip.lst", content);
+    writeFile(paths.dataFolder + "tulip.lst", content);
 
     FakeWaiter waiter;
     FakeSound sound;
@@ -169,22 +96,6 @@ Run newGame(const QByteArray& content, const QString& questionTable, int player)
     return {*dialogs.askedAtNs / 1e6, (total - *dialogs.askedAtNs) / 1e6,
             double(dialogs.peakAtNameBox - residentBefore),
             double(statusBytes("VmHWM") - residentBefore)};
-}
-
-// The same file's bytes read once, the reference of every ratio of time.
-double rawReadMs(const QString& path)
-{
-    std::vector<double> times;
-    for (int run = 0; run < Runs; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly) || f.readAll().isEmpty())
-            qFatal("cannot read %s", qPrintable(path));
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 Run median(std::vector<Run> runs)
@@ -223,7 +134,7 @@ int main(int argc, char** argv)
             const QByteArray content = resultsFile(today, stalePerThirty);
             fileBytes = double(content.size());
             writeFile(rawCopy, content);
-            rawMs = rawReadMs(rawCopy);
+            rawMs = rawReadMs(rawCopy, Runs);
             for (int run = 0; run < Runs; ++run)
                 runs.push_back(newGame(content, questionTable, PlayerCount / 2 + 1));
         }

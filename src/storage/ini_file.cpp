@@ -31,13 +31,16 @@ std::optional<QByteArrayView> valueIn(const QByteArray& content, const QString& 
     return findIniValue(content, cp1251::encode(section), cp1251::encode(key));
 }
 
+// A single value written on the file's bytes: a document of a large file
+// (the results of all players) would take seconds at every right answer.
 void writeRaw(const QString& file, const QString& section, const QString& key,
               const QByteArray& value)
 {
-    IniEdit(file, [&](IniDocument& document) {
-        document.setValue(cp1251::encode(section), cp1251::encode(key), value);
-        return true;
-    });
+    const FileWriteLock lock(file);
+    IniSave(file,
+            withIniValue(readWholeFile(file).value_or(QByteArray()), cp1251::encode(section),
+                         cp1251::encode(key), value),
+            lock);
 }
 
 } // namespace

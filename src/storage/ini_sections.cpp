@@ -48,20 +48,78 @@ IniSections::Values valuesIn(QByteArrayView bytes, qsizetype start, qsizetype en
     return found;
 }
 
+// Where the header line of the first section of that name begins, or -1,
+// found in one pass over the headers without an index.
+qsizetype firstHeaderOf(QByteArrayView content, QByteArrayView section)
+{
+    const QByteArrayView wanted = trimIniBlanks(section);
+    for (qsizetype start = nextHeader(content, 0); start >= 0;
+         start = nextHeader(content, IniLineWalker(content, start).next()))
+        if (iniNamesMatch(IniLine::parse(IniLineWalker(content, start).text()).name, wanted))
+            return start;
+    return -1;
+}
+
+// Where the section whose header line begins at header ends.
+qsizetype sectionEnd(QByteArrayView content, qsizetype header)
+{
+    const qsizetype next = nextHeader(content, IniLineWalker(content, header).next());
+    return next < 0 ? content.size() : next;
+}
+
+// Line breaks inside a name or value would break the file apart.
+QByteArray singleLine(QByteArrayView text)
+{
+    QByteArray line = text.toByteArray();
+    line.replace('\r', ' ');
+    line.replace('\n', ' ');
+    return line;
+}
+
 } // namespace
 
 std::optional<QByteArrayView> findIniValue(QByteArrayView content, QByteArrayView section,
                                            QByteArrayView key)
 {
-    const QByteArrayView wanted = trimIniBlanks(section);
-    for (qsizetype start = nextHeader(content, 0); start >= 0;) {
-        const IniLineWalker header(content, start);
-        const qsizetype next = nextHeader(content, header.next());
-        if (iniNamesMatch(IniLine::parse(header.text()).name, wanted))
-            return valuesIn(content, start, next < 0 ? content.size() : next, {key})[0];
-        start = next;
+    const qsizetype header = firstHeaderOf(content, section);
+    if (header < 0)
+        return std::nullopt;
+    return valuesIn(content, header, sectionEnd(content, header), {key})[0];
+}
+
+QByteArray withIniValue(QByteArray content, QByteArrayView section, QByteArrayView key,
+                        QByteArrayView value)
+{
+    const QByteArray cleanKey = singleLine(trimIniBlanks(key));
+    const QByteArray cleanValue = singleLine(value);
+    const QByteArray lineEnd = "\r\n";
+    const qsizetype header = firstHeaderOf(content, section);
+    if (header < 0) {
+        if (!content.isEmpty() && !content.endsWith('\r') && !content.endsWith('\n'))
+            content += lineEnd;
+        content += '[' + singleLine(trimIniBlanks(section)) + ']' + lineEnd;
+        return content += cleanKey + '=' + cleanValue + lineEnd;
     }
-    return std::nullopt;
+    // The first key of that name gets the value under its own name; else a
+    // new key follows the section's last key, or its header when it has none.
+    const qsizetype end = sectionEnd(content, header);
+    IniLineWalker line(content, header);
+    qsizetype afterLastKey = line.next();
+    bool lastKeyEnded = !line.ending().isEmpty();
+    for (line.advance(); line.start() < end; line.advance()) {
+        const IniLine parsed = IniLine::parse(line.text());
+        if (parsed.kind != IniLine::Kind::Key)
+            continue;
+        if (iniNamesMatch(parsed.name, cleanKey)) {
+            const QByteArray rewritten = parsed.name.toByteArray() + '=' + cleanValue + lineEnd;
+            return content.replace(line.start(), line.next() - line.start(), rewritten);
+        }
+        afterLastKey = line.next();
+        lastKeyEnded = !line.ending().isEmpty();
+    }
+    const QByteArray added = (lastKeyEnded ? QByteArray() : lineEnd) + cleanKey + '=' +
+                             cleanValue + lineEnd;
+    return content.insert(afterLastKey, added);
 }
 
 IniSections::IniSections(QByteArray content) : m_content(std::move(content))

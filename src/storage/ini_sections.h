@@ -71,3 +71,9 @@ private:
 // gets, found in one pass over its headers without an index.
 std::optional<QByteArrayView> findIniValue(QByteArrayView content, QByteArrayView section,
                                            QByteArrayView key);
+
+// For a single write to a large file: the file's bytes with the value set
+// exactly as IniDocument::setValue sets it, every other byte kept, found in
+// one pass over its headers without a document of its lines.
+QByteArray withIniValue(QByteArray content, QByteArrayView section, QByteArrayView key,
+                        QByteArrayView value);
