@@ -6,14 +6,6 @@ namespace {
 
 QByteArray trimBlanks(const QByteArray& text) { return trimIniBlanks(text).toByteArray(); }
 
-// Line breaks inside a name or value would break the file apart.
-QByteArray singleLine(QByteArray text)
-{
-    text.replace('\r', ' ');
-    text.replace('\n', ' ');
-    return text;
-}
-
 } // namespace
 
 IniDocument::IniDocument(const QByteArray& content)
@@ -66,13 +58,13 @@ std::optional<QByteArray> IniDocument::value(const QByteArray& section,
 void IniDocument::setValue(const QByteArray& section, const QByteArray& key,
                            const QByteArray& value)
 {
-    const QByteArray cleanKey = singleLine(trimBlanks(key));
-    const QByteArray cleanValue = singleLine(value);
+    const QByteArray cleanKey = singleIniLine(trimBlanks(key));
+    const QByteArray cleanValue = singleIniLine(value);
     const int header = findSection(section);
     if (header < 0) {
         if (!m_lines.isEmpty() && m_lines.back().ending.isEmpty())
             m_lines.back().ending = "\r\n";
-        m_lines.append({'[' + singleLine(trimBlanks(section)) + ']', "\r\n"});
+        m_lines.append({'[' + singleIniLine(trimBlanks(section)) + ']', "\r\n"});
         m_lines.append({cleanKey + '=' + cleanValue, "\r\n"});
         rebuildIndex();
         return;

@@ -97,3 +97,11 @@ size_t iniNameHash(QByteArrayView name, size_t seed)
         hash = (hash ^ folded(c)) * 1099511628211ULL;
     return hash;
 }
+
+QByteArray singleIniLine(QByteArrayView text)
+{
+    QByteArray line = text.toByteArray();
+    line.replace('\r', ' ');
+    line.replace('\n', ' ');
+    return line;
+}

@@ -34,6 +34,10 @@ QByteArrayView trimIniBlanks(QByteArrayView text);
 // cut to IniMaxValueLength.
 QByteArrayView iniReaderValue(QByteArrayView value);
 
+// A name or value as written: a line break inside it would start a new
+// line, so it becomes a space.
+QByteArray singleIniLine(QByteArrayView text);
+
 // Folds Latin and Cyrillic (1251) letters to lower case for name matching.
 QByteArray foldIniName(const QByteArray& name);
 // Whether two names match without regard to letter case.

@@ -67,15 +67,6 @@ qsizetype sectionEnd(QByteArrayView content, qsizetype header)
     return next < 0 ? content.size() : next;
 }
 
-// Line breaks inside a name or value would break the file apart.
-QByteArray singleLine(QByteArrayView text)
-{
-    QByteArray line = text.toByteArray();
-    line.replace('\r', ' ');
-    line.replace('\n', ' ');
-    return line;
-}
-
 } // namespace
 
 std::optional<QByteArrayView> findIniValue(QByteArrayView content, QByteArrayView section,
@@ -90,14 +81,14 @@ std::optional<QByteArrayView> findIniValue(QByteArrayView content, QByteArrayVie
 QByteArray withIniValue(QByteArray content, QByteArrayView section, QByteArrayView key,
                         QByteArrayView value)
 {
-    const QByteArray cleanKey = singleLine(trimIniBlanks(key));
-    const QByteArray cleanValue = singleLine(value);
+    const QByteArray cleanKey = singleIniLine(trimIniBlanks(key));
+    const QByteArray cleanValue = singleIniLine(value);
     const QByteArray lineEnd = "\r\n";
     const qsizetype header = firstHeaderOf(content, section);
     if (header < 0) {
         if (!content.isEmpty() && !content.endsWith('\r') && !content.endsWith('\n'))
             content += lineEnd;
-        content += '[' + singleLine(trimIniBlanks(section)) + ']' + lineEnd;
+        content += '[' + singleIniLine(trimIniBlanks(section)) + ']' + lineEnd;
         return content += cleanKey + '=' + cleanValue + lineEnd;
     }
     // The first key of that name gets the value under its own name; else a
