@@ -1,6 +1,7 @@
 #include "storage/atomic_file.h"
 
 #include "storage/link_target.h"
+#include "storage/write_point.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -95,8 +96,7 @@ bool writeAll(int fd, const QByteArray& content)
 
 } // namespace
 
-bool replaceFileAtomically(const QString& path, const QByteArray& content,
-                           const std::function<void()>& beforeRename)
+bool replaceFileAtomically(const QString& path, const QByteArray& content)
 {
     const std::optional<QString> targetPath = finalLinkTarget(path);
     if (!targetPath)
@@ -116,14 +116,14 @@ bool replaceFileAtomically(const QString& path, const QByteArray& content,
     const int fd = createTemporary(info, temp);
     if (fd < 0)
         return false;
+    WritePoint::pass();
     const bool written = writeAll(fd, content) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
     if (!written) {
         ::unlink(temp.constData());
         ::close(fd);
         return false;
     }
-    if (beforeRename)
-        beforeRename();
+    WritePoint::pass();
     // The temporary file stays held until it has its final name.
     const bool renamed = ::rename(temp.constData(), target.constData()) == 0;
     if (!renamed)
