@@ -204,7 +204,8 @@ bool DbfTable::LockRecord() {
     requireOpen();
     return m_current != 0 &&
            m_lock->acquire(RecordLockOffset(m_lockProtocol, m_current, m_layout->headerLength(),
-                                            m_layout->recordLength()));
+                                            m_layout->recordLength()),
+                           m_lockWait);
 }
 
 void DbfTable::UnlockRecords() {
@@ -262,8 +263,10 @@ void DbfTable::AppendCopyTo(DbfTable& target) {
         fail(QStringLiteral("Records do not fit the table %1").arg(target.m_path.toUpper()));
     if (target.m_readOnly)
         target.fail(QStringLiteral("Cannot modify a read-only dataset"));
-    // The append goes on without the header lock when another copy holds it.
-    const bool headerLocked = target.m_lock->acquire(HeaderLockOffset(target.m_lockProtocol));
+    // The append goes on without the header lock when another copy holds it
+    // past the wait.
+    const bool headerLocked =
+        target.m_lock->acquire(HeaderLockOffset(target.m_lockProtocol), target.m_lockWait);
     try {
         target.appendRecord(m_record);
     } catch (...) {

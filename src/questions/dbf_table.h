@@ -19,6 +19,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -58,6 +59,13 @@ public:
     void SetFilter(const QString& expression);
     bool Filtered() const { return m_filtered; }
     void SetFiltered(bool filtered);
+
+    // How long a lock that another copy of the game holds is waited for. It
+    // holds a record only while it writes it, and a round refused its lock
+    // would leave the question unmoved: the wait is far longer than such a
+    // write and short enough for a player to wait through.
+    static constexpr std::chrono::milliseconds DefaultLockWait{2000};
+    void SetLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
 
     // The clock that dates the header on every write.
     void SetClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
@@ -122,6 +130,7 @@ private:
     QString m_filterText;
     bool m_filtered = false;
     std::function<QDateTime()> m_clock;
+    std::chrono::milliseconds m_lockWait = DefaultLockWait;
 
     QString m_path;
     std::unique_ptr<DbfFile> m_file;
