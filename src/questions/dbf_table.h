@@ -8,12 +8,15 @@
 // of the admitted records. Several copies of the game may share the file: the
 // record count always comes from the file size, the header is read again
 // before every write, records are rewritten only under their lock and appends
-// run under the header lock.
+// run under the header lock. A record is kept whole beside the file while it
+// is written, so that a copy killed in mid-write leaves no broken question:
+// the next copy to open the file, or to edit the record, finishes the write.
 #pragma once
 
 #include "questions/dbf_filter.h"
 #include "questions/dbf_layout.h"
 #include "questions/dbf_lock.h"
+#include "questions/dbf_record_journal.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -114,6 +117,8 @@ private:
     void load(quint32 record);
     QByteArray readRecord(quint32 record) const;
     void cancelEdit();
+    void finishPendingPosts();
+    void finishPendingPost(quint32 record);
 
     qint64 recordsInFile() const;
     void rewriteHeader(qint64 recordCount);
@@ -136,6 +141,7 @@ private:
     std::unique_ptr<DbfFile> m_file;
     std::optional<DbfLayout> m_layout;
     std::optional<DbfLock> m_lock;
+    std::optional<DbfRecordJournal> m_journal;
     quint32 m_recordCount = 0;
     std::optional<DbfFilter> m_activeFilter;
     const DbfField* m_filterField = nullptr;

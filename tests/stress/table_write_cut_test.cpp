@@ -1,11 +1,13 @@
 // The question table after its writes are cut short at any of their steps,
 // or killed at any moment: a question round's rewrite of a record and a
-// pack import appending records. The file is always a whole table that the
-// game reads: the header and its fields as they were, each record its old
-// self or its new one, never a part of each. The import goes record by
-// record (other copies of the game may play meanwhile), so a cut import
-// keeps the records appended before the cut; its header may lag one record
-// behind the file, whose size counts, until the next write of the table.
+// pack import appending records. The table the game opens is always whole:
+// the header and its fields as they were, each record its old self or its
+// new one, never a part of each. (The system may stop a killed write between
+// two pages of the file; the record kept beside the table lets the next copy
+// of the game to open it finish the write.) The import goes record by record
+// (other copies of the game may play meanwhile), so a cut import keeps the
+// records appended before the cut; its header may lag one record behind the
+// file, whose size counts, until the next write of the table.
 #include "app/game_rules.h"
 #include "question_sheet.h"
 #include "question_table_writer.h"
@@ -14,6 +16,7 @@
 #include "stress/write_cut.h"
 #include "support/qt_printers.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -118,12 +121,20 @@ protected:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    // The table as it was before a cut write.
+    // The table as it was before a cut write, with nothing left of the write.
     void restore(const QByteArray& bytes) const
     {
+        for (const QString& name : writesLeft())
+            QFile::remove(m_dir.filePath(name));
         QFile file(m_path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+    // What cut writes left beside the table for the next copy to finish.
+    QStringList writesLeft() const
+    {
+        return QDir(m_dir.path()).entryList({QStringLiteral(".TULIP.DBF.*")},
+                                            QDir::Files | QDir::Hidden);
     }
     std::optional<TableImage> image() const
     {
@@ -133,8 +144,16 @@ protected:
         return now;
     }
     // The table holds its questions with the answers of each moved on the
-    // places of `moves` or, for `either`, one place more.
-    void expectMoved(std::vector<int> moves, int either = -1) const
+    // places of `moves` or, for `either`, one place more, as the cut left it;
+    // the same once the game opened the table and finished what was left.
+    void expectMoved(const std::vector<int>& moves, int either = -1) const
+    {
+        expectImageMoved(moves, either);
+        readsThroughTheGame(m_path, Questions);
+        expectImageMoved(moves, either);
+        EXPECT_EQ(writesLeft(), QStringList());
+    }
+    void expectImageMoved(std::vector<int> moves, int either) const
     {
         const std::optional<TableImage> now = image();
         ASSERT_TRUE(now);
@@ -145,7 +164,6 @@ protected:
         } else {
             EXPECT_EQ(asMoved, QString());
         }
-        readsThroughTheGame(m_path, Questions);
     }
 
     QTemporaryDir m_dir;
@@ -169,7 +187,9 @@ TEST_F(TableWriteCut, ARecordRewriteCutAtAnyStepLeavesTheOldRecordOrTheNew)
                 restore(before);
         });
     }
-    EXPECT_EQ(cuts, 2 * Questions);
+    // Each rewrite: the record kept beside the table, the record, the header
+    // and the kept record let go.
+    EXPECT_EQ(cuts, 4 * Questions);
 }
 
 TEST_F(TableWriteCut, APackImportCutAtAnyStepKeepsWholeRecordsAndTheNextWriteCountsThem)
@@ -211,13 +231,14 @@ TEST_F(TableWriteCut, RoundsKilledAtRandomMomentsLeaveEveryQuestionWhole)
             moveAnswersOn(m_path, next++ % Questions + 1);
         });
         ASSERT_EQ(outcome, CutOutcome::Killed) << "kill " << kill;
+        readsThroughTheGame(m_path, Questions);
+        EXPECT_EQ(writesLeft(), QStringList()) << "kill " << kill;
         const std::optional<TableImage> now = image();
         ASSERT_TRUE(now) << "kill " << kill;
         EXPECT_EQ(now->headerWithoutStamps(), m_original->headerWithoutStamps()) << "kill " << kill;
         for (int i = 0; i < Questions; ++i)
             ASSERT_TRUE(rotationOf(m_original->answers(i), now->answers(i)))
                 << "kill " << kill << ", record " << i + 1;
-        readsThroughTheGame(m_path, Questions);
     }
 }
 
