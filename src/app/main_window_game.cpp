@@ -265,8 +265,15 @@ void MainWindow::rotateQuestion()
 {
     if (!m_questionTable.LockRecord())
         return;
-    const RotatedAnswers rotated = rotateAnswers(m_state.Answers, m_state.RightAnswer);
+    // Another copy of the game may have moved the answers on since they were
+    // read for the player: what is moved on is the record as it is now, read
+    // again under its lock, or that copy's move would be undone.
     m_questionTable.BeginEdit();
+    std::array<QByteArray, 4> stored;
+    for (int i = 0; i < 4; ++i)
+        stored[i] = m_questionTable.GetText(QStringLiteral("A%1").arg(i + 1));
+    const RotatedAnswers rotated =
+        rotateAnswers(stored, m_questionTable.GetInteger(QStringLiteral("ZN")));
     m_questionTable.SetText(QStringLiteral("A1"), rotated.answers[0]);
     m_questionTable.SetText(QStringLiteral("A4"), rotated.answers[3]);
     m_questionTable.SetText(QStringLiteral("A3"), rotated.answers[2]);

@@ -1,6 +1,7 @@
 #include "questions/dbf_file.h"
 
 #include "storage/app_error.h"
+#include "storage/write_point.h"
 
 #include <cerrno>
 #include <cstring>
@@ -105,6 +106,7 @@ void DbfFile::read(qint64 offset, char* data, qint64 length) const {
 }
 
 void DbfFile::write(qint64 offset, const char* data, qint64 length) {
+    WritePoint::pass();
     while (length > 0) {
         const ssize_t put = ::pwrite(m_fd, data, size_t(length), offset);
         if (put < 0 && errno == EINTR)

@@ -22,6 +22,7 @@ public:
     bool isSameFile(const DbfFile& other) const;
 
     void read(qint64 offset, char* data, qint64 length) const;
+    // Each write passes one write point before it starts.
     void write(qint64 offset, const char* data, qint64 length);
     // The caller reads the whole file front to back next.
     void adviseSequential() const;

@@ -2,7 +2,12 @@
 
 #include "questions/dbf_file.h"
 
+#include <thread>
+
 namespace {
+
+// Another copy holds a range for the moment of a write: tries this often.
+constexpr std::chrono::milliseconds RetryPause{1};
 
 constexpr qint64 ClipperBase = 1'000'000'000;
 constexpr qint64 DefaultBase = 0x40000000;
@@ -40,7 +45,7 @@ qint64 HeaderLockOffset(LockProtocol protocol) {
 DbfLock::DbfLock(DbfFile* file)
     : m_file(file) {}
 
-bool DbfLock::acquire(qint64 offset) {
+bool DbfLock::acquire(qint64 offset, std::chrono::milliseconds wait) {
     if (!m_file)
         return true;
     if (m_offset) {
@@ -49,7 +54,7 @@ bool DbfLock::acquire(qint64 offset) {
         ++m_depth;
         return true;
     }
-    if (!m_file->tryLock(offset))
+    if (!takeWithin(offset, wait))
         return false;
     m_offset = offset;
     m_depth = 1;
@@ -61,4 +66,14 @@ void DbfLock::release() {
         return;
     m_file->unlock(*m_offset);
     m_offset.reset();
+}
+
+bool DbfLock::takeWithin(qint64 offset, std::chrono::milliseconds wait) {
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    while (!m_file->tryLock(offset)) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(RetryPause);
+    }
+    return true;
 }

@@ -101,8 +101,11 @@ void DbfTable::OpenTable() {
     m_layout = DbfLayout::Parse(head, size, m_path);
     m_file = std::move(file);
     m_lock.emplace(m_exclusive ? nullptr : m_file.get());
+    m_journal.emplace(m_path);
     m_recordCount = clampedCount(m_layout->recordCount(size));
     try {
+        if (!m_readOnly)
+            finishPendingPosts();
         GoFirst();
     } catch (...) {
         CloseTable();
@@ -113,6 +116,7 @@ void DbfTable::OpenTable() {
 void DbfTable::CloseTable() {
     m_editing = false;
     m_lock.reset();
+    m_journal.reset();
     m_file.reset();
     m_layout.reset();
     m_activeFilter.reset();
@@ -204,7 +208,8 @@ bool DbfTable::LockRecord() {
     requireOpen();
     return m_current != 0 &&
            m_lock->acquire(RecordLockOffset(m_lockProtocol, m_current, m_layout->headerLength(),
-                                            m_layout->recordLength()));
+                                            m_layout->recordLength()),
+                           m_lockWait);
 }
 
 void DbfTable::UnlockRecords() {
@@ -220,8 +225,10 @@ void DbfTable::BeginEdit() {
         return;
     if (!LockRecord())
         throw AppError("Record is locked by another user");
-    // Another copy of the game may have rewritten the record before the lock.
+    // Another copy of the game may have rewritten the record before the lock,
+    // or have been killed while it did.
     try {
+        finishPendingPost(m_current);
         m_record = readRecord(m_current);
     } catch (...) {
         m_lock->release();
@@ -245,8 +252,17 @@ void DbfTable::PostRecord() {
     const qint64 inFile = recordsInFile();
     if (m_current > inFile)
         fail(QStringLiteral("Record %1 lies beyond the end of the file").arg(m_current));
-    m_file->write(m_layout->recordOffset(m_current), m_record.constData(), m_record.size());
+    const bool kept = m_journal->keep(m_current, m_record);
+    try {
+        m_file->write(m_layout->recordOffset(m_current), m_record.constData(), m_record.size());
+    } catch (...) {
+        // A write the file refused is not finished later.
+        m_journal->drop(m_current);
+        throw;
+    }
     rewriteHeader(inFile);
+    if (kept)
+        m_journal->drop(m_current);
     m_editing = false;
     m_lock->release();
     if (m_activeFilter)
@@ -262,8 +278,10 @@ void DbfTable::AppendCopyTo(DbfTable& target) {
         fail(QStringLiteral("Records do not fit the table %1").arg(target.m_path.toUpper()));
     if (target.m_readOnly)
         target.fail(QStringLiteral("Cannot modify a read-only dataset"));
-    // The append goes on without the header lock when another copy holds it.
-    const bool headerLocked = target.m_lock->acquire(HeaderLockOffset(target.m_lockProtocol));
+    // The append goes on without the header lock when another copy holds it
+    // past the wait.
+    const bool headerLocked =
+        target.m_lock->acquire(HeaderLockOffset(target.m_lockProtocol), target.m_lockWait);
     try {
         target.appendRecord(m_record);
     } catch (...) {
@@ -378,6 +396,33 @@ void DbfTable::cancelEdit() {
         return;
     m_editing = false;
     m_lock->release();
+}
+
+void DbfTable::finishPendingPosts() {
+    for (const quint32 record : m_journal->pendingRecords()) {
+        // A record whose lock another copy holds is being written right now.
+        const qint64 lock = RecordLockOffset(m_lockProtocol, record, m_layout->headerLength(),
+                                             m_layout->recordLength());
+        if (!m_file->tryLock(lock))
+            continue;
+        try {
+            finishPendingPost(record);
+        } catch (...) {
+            m_file->unlock(lock);
+            throw;
+        }
+        m_file->unlock(lock);
+    }
+}
+
+// The caller holds the record's lock.
+void DbfTable::finishPendingPost(quint32 record) {
+    if (!m_journal->left(record))
+        return;
+    const std::optional<QByteArray> bytes = m_journal->pending(record);
+    if (bytes && bytes->size() == m_layout->recordLength() && record <= recordsInFile())
+        m_file->write(m_layout->recordOffset(record), bytes->constData(), bytes->size());
+    m_journal->drop(record);
 }
 
 qint64 DbfTable::recordsInFile() const {

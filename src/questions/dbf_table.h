@@ -8,17 +8,21 @@
 // of the admitted records. Several copies of the game may share the file: the
 // record count always comes from the file size, the header is read again
 // before every write, records are rewritten only under their lock and appends
-// run under the header lock.
+// run under the header lock. A record is kept whole beside the file while it
+// is written, so that a copy killed in mid-write leaves no broken question:
+// the next copy to open the file, or to edit the record, finishes the write.
 #pragma once
 
 #include "questions/dbf_filter.h"
 #include "questions/dbf_layout.h"
 #include "questions/dbf_lock.h"
+#include "questions/dbf_record_journal.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -59,6 +63,13 @@ public:
     void SetFilter(const QString& expression);
     bool Filtered() const { return m_filtered; }
     void SetFiltered(bool filtered);
+
+    // How long a lock that another copy of the game holds is waited for. It
+    // holds a record only while it writes it, and a round refused its lock
+    // would leave the question unmoved: the wait is far longer than such a
+    // write and short enough for a player to wait through.
+    static constexpr std::chrono::milliseconds DefaultLockWait{2000};
+    void SetLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
 
     // The clock that dates the header on every write.
     void SetClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
@@ -107,6 +118,8 @@ private:
     void load(quint32 record);
     QByteArray readRecord(quint32 record) const;
     void cancelEdit();
+    void finishPendingPosts();
+    void finishPendingPost(quint32 record);
 
     qint64 recordsInFile() const;
     void rewriteHeader(qint64 recordCount);
@@ -123,11 +136,13 @@ private:
     QString m_filterText;
     bool m_filtered = false;
     std::function<QDateTime()> m_clock;
+    std::chrono::milliseconds m_lockWait = DefaultLockWait;
 
     QString m_path;
     std::unique_ptr<DbfFile> m_file;
     std::optional<DbfLayout> m_layout;
     std::optional<DbfLock> m_lock;
+    std::optional<DbfRecordJournal> m_journal;
     quint32 m_recordCount = 0;
     std::optional<DbfFilter> m_activeFilter;
     const DbfField* m_filterField = nullptr;

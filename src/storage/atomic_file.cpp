@@ -1,6 +1,7 @@
 #include "storage/atomic_file.h"
 
 #include "storage/link_target.h"
+#include "storage/write_point.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -101,6 +102,7 @@ int writeTemporary(const QFileInfo& target, const QByteArray& content, mode_t mo
     const int fd = createTemporary(target, temp);
     if (fd < 0)
         return -1;
+    WritePoint::pass();
     if (writeAll(fd, content) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0)
         return fd;
     ::unlink(temp.constData());
@@ -125,8 +127,7 @@ bool renameWithoutReplacing(const QByteArray& temp, const QByteArray& target)
 
 } // namespace
 
-bool replaceFileAtomically(const QString& path, const QByteArray& content,
-                           const std::function<void()>& beforeRename)
+bool replaceFileAtomically(const QString& path, const QByteArray& content)
 {
     const std::optional<QString> targetPath = finalLinkTarget(path);
     if (!targetPath)
@@ -144,8 +145,7 @@ bool replaceFileAtomically(const QString& path, const QByteArray& content,
     const int fd = writeTemporary(QFileInfo(*targetPath), content, mode, temp);
     if (fd < 0)
         return false;
-    if (beforeRename)
-        beforeRename();
+    WritePoint::pass();
     // The temporary file stays held until it has its final name.
     const bool renamed = ::rename(temp.constData(), target.constData()) == 0;
     if (!renamed)
@@ -154,16 +154,14 @@ bool replaceFileAtomically(const QString& path, const QByteArray& content,
     return renamed;
 }
 
-bool createFileAtomically(const QString& path, const QByteArray& content,
-                          const std::function<void()>& beforeRename)
+bool createFileAtomically(const QString& path, const QByteArray& content)
 {
     const QByteArray target = QFile::encodeName(path);
     QByteArray temp;
     const int fd = writeTemporary(QFileInfo(path), content, 0644, temp);
     if (fd < 0)
         return false;
-    if (beforeRename)
-        beforeRename();
+    WritePoint::pass();
     const bool created = renameWithoutReplacing(temp, target);
     if (!created)
         ::unlink(temp.constData());

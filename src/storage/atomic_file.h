@@ -5,18 +5,15 @@
 #include <QByteArray>
 #include <QString>
 
-#include <functional>
-
 // Writes to a temporary file in the same folder, flushes it to disk and
 // renames it over the target; a symbolic link is followed to the file it
 // names, which is the one replaced. False when the folder or the file cannot be
 // written (a file without its owner's write permission counts as read-only).
-// beforeRename runs between the flush and the rename (tests use it to stop there).
-bool replaceFileAtomically(const QString& path, const QByteArray& content,
-                           const std::function<void()>& beforeRename = {});
+// Its write points: the temporary file made and still empty; its content
+// written and flushed, just before the rename.
+bool replaceFileAtomically(const QString& path, const QByteArray& content);
 
 // Writes a new file in the same way, so that a crash leaves no file at path
 // or the whole one. False when a file is there already (it is never replaced)
-// or the folder cannot be written.
-bool createFileAtomically(const QString& path, const QByteArray& content,
-                          const std::function<void()>& beforeRename = {});
+// or the folder cannot be written. The same write points.
+bool createFileAtomically(const QString& path, const QByteArray& content);

@@ -3,6 +3,11 @@
 #include "table_maker.h"
 #include "table_test_support.h"
 
+#include <QElapsedTimer>
+
+#include <chrono>
+#include <thread>
+
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,12 +16,39 @@
 
 namespace {
 
+using std::chrono::milliseconds;
+
+// Another program that opens the table and asks for the lock of its first
+// record, waiting for it at most `wait`; it exits with 0 when granted. Its
+// alarm ends it when the test's wait for it would not end.
+pid_t startOtherProgramLocking(const QString& path, milliseconds wait) {
+    const pid_t child = fork();
+    if (child == 0) {
+        alarm(10);
+        DbfTable other;
+        other.SetLockProtocol(LockProtocol::ClipLock);
+        other.SetLockWait(wait);
+        openAt(other, path);
+        _exit(other.LockRecord() ? 0 : 1);
+    }
+    return child;
+}
+
+bool exitedWithZero(pid_t child) {
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
 class DbfTableLock : public ::testing::Test {
 protected:
     void SetUp() override {
         path = TableMaker::Questions().question(1, "a").question(1, "b").write(dir);
         first.SetLockProtocol(LockProtocol::ClipLock);
         second.SetLockProtocol(LockProtocol::ClipLock);
+        // Refusals come at once here; the waits have tests of their own.
+        first.SetLockWait(milliseconds(0));
+        second.SetLockWait(milliseconds(0));
         openAt(first, path);
         openAt(second, path);
         openAt(pack, TableMaker::Questions().question(2, "pack").write(dir, "faq01.dbf"));
@@ -92,6 +124,7 @@ TEST_F(DbfTableLock, AnotherProgramIsRefusedTheRecord) {
     if (child == 0) {
         DbfTable other;
         other.SetLockProtocol(LockProtocol::ClipLock);
+        other.SetLockWait(milliseconds(0));
         openAt(other, path);
         const bool refused = !other.LockRecord();
         other.GoNext();
@@ -101,6 +134,25 @@ TEST_F(DbfTableLock, AnotherProgramIsRefusedTheRecord) {
     int status = 0;
     waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+TEST_F(DbfTableLock, ARecordAnotherProgramLetsGoWithinTheWaitIsGranted) {
+    ASSERT_TRUE(first.LockRecord());
+    const pid_t child = startOtherProgramLocking(path, milliseconds(5000));
+    std::this_thread::sleep_for(milliseconds(200));
+    first.UnlockRecords();
+    EXPECT_TRUE(exitedWithZero(child));
+}
+
+TEST_F(DbfTableLock, ARecordHeldPastTheWaitIsRefusedWhenTheWaitIsOver) {
+    ASSERT_TRUE(first.LockRecord());
+    second.SetLockWait(milliseconds(300));
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(second.LockRecord());
+    EXPECT_GE(clock.elapsed(), 300);
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_FALSE(exitedWithZero(startOtherProgramLocking(path, milliseconds(300))));
 }
 
 TEST_F(DbfTableLock, ClipperLockByteFollowsTheRecordNumber) {

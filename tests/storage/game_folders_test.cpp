@@ -5,6 +5,7 @@
 #include "storage/app_error.h"
 #include "storage/atomic_file.h"
 #include "storage/game_folders.h"
+#include "storage/write_point.h"
 #include "support/qt_printers.h"
 
 #include <QDir>
@@ -118,8 +119,17 @@ TEST_F(GameFoldersTest, ACopyCutShortByACrashIsNeverTakenForAWholeOne)
 {
     QDir().mkpath(user());
     const QString copy = user() + "TULIP.DBF";
-    EXPECT_EXIT(createFileAtomically(copy, "shipped questions", [] { _exit(3); }),
-                ::testing::ExitedWithCode(3), "");
+    // The crash comes at the last step before the copy gets its name.
+    EXPECT_EXIT(
+        {
+            static int passed = 0;
+            WritePoint::setWatcher([] {
+                if (++passed == 2)
+                    _exit(3);
+            });
+            createFileAtomically(copy, "shipped questions");
+        },
+        ::testing::ExitedWithCode(3), "");
     EXPECT_FALSE(QFileInfo::exists(copy));
 
     preparePlayerDataFolder(installed(), user());
@@ -131,8 +141,12 @@ TEST_F(GameFoldersTest, ACopyNeverReplacesAFileThatAppearedMeanwhile)
     QDir().mkpath(user());
     const QString copy = user() + "TULIP.DBF";
     // Another copy of the game finishes its copy while this one writes.
-    EXPECT_FALSE(createFileAtomically(copy, "shipped questions",
-                                      [&] { writeBytes(copy, "the other copy's table"); }));
+    static QString other;
+    other = copy;
+    WritePoint::setWatcher([] { writeBytes(other, "the other copy's table"); });
+    const bool created = createFileAtomically(copy, "shipped questions");
+    WritePoint::setWatcher(nullptr);
+    EXPECT_FALSE(created);
     EXPECT_EQ(contentsOf(user()), QStringList({"TULIP.DBF=the other copy's table"}));
 }
 

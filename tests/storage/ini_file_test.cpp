@@ -5,6 +5,7 @@
 #include "storage/atomic_file.h"
 #include "storage/code_page.h"
 #include "storage/ini_file.h"
+#include "storage/write_point.h"
 #include "support/qt_printers.h"
 
 #include <QDir>
@@ -258,11 +259,23 @@ TEST_F(IniFileTest, AWriteThroughALinkToNoFileYetCreatesTheLinkedFile)
     EXPECT_EQ(readBytes("elsewhere.lst"), "[A]\r\nk=1\r\n");
 }
 
+// Runs write, a replacement of a file, and ends the process with code 3 at
+// its last write point, when its temporary file is written in full.
+void crashBeforeTheRename(const std::function<void()>& write)
+{
+    static int passed = 0;
+    WritePoint::setWatcher([] {
+        if (++passed == 2)
+            ::_exit(3);
+    });
+    write();
+}
+
 TEST_F(IniFileTest, ACrashBeforeTheRenameLeavesTheOldFileWhole)
 {
     writeBytes("[S]\r\nk=old\r\n");
     const QString file = path();
-    EXPECT_EXIT(replaceFileAtomically(file, "[S]\r\nk=new\r\n", [] { _exit(3); }),
+    EXPECT_EXIT(crashBeforeTheRename([&] { replaceFileAtomically(file, "[S]\r\nk=new\r\n"); }),
                 ::testing::ExitedWithCode(3), "");
     EXPECT_EQ(readBytes(), "[S]\r\nk=old\r\n");
     EXPECT_EQ(IniReadStr(file, "S", "k", ""), "old");
@@ -273,8 +286,9 @@ TEST_F(IniFileTest, TemporaryFilesLeftByKilledWritesAreRemovedByTheNextWrite)
     writeBytes("[S]\r\nk=old\r\n");
     const QString file = path();
     for (int kill = 0; kill < 3; ++kill) {
-        EXPECT_EXIT(replaceFileAtomically(file, "[S]\r\nk=lost\r\n", [] { _exit(3); }),
-                    ::testing::ExitedWithCode(3), "");
+        EXPECT_EXIT(
+            crashBeforeTheRename([&] { replaceFileAtomically(file, "[S]\r\nk=lost\r\n"); }),
+            ::testing::ExitedWithCode(3), "");
         EXPECT_EQ(temporaryFiles().size(), 1);
     }
     IniWriteStr(file, "S", "k", "new");
