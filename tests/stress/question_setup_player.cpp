@@ -1,6 +1,6 @@
 // A copy of the game for the test of several copies sharing one question
 // table: the real main window on fake services, with the question table in
-// a program folder given to it and settings of its own. Each line "play" on
+// a data folder given to it and settings of its own. Each line "play" on
 // its standard input sets up the questions of levels 1 to 15 in turn, as a
 // game climbing the ladder does, and answers with one line per set-up,
 //   setup <level> <record> <right answer> <answers A to D as stored, in hex>
@@ -41,11 +41,12 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     if (argc != 4) {
-        std::cerr << "usage: question_setup_player PROGRAM_FOLDER SETTINGS_FILE WORK_FOLDER\n";
+        std::cerr << "usage: question_setup_player DATA_FOLDER SETTINGS_FILE WORK_FOLDER\n";
         return 2;
     }
     FakeServices fakes(QString::fromLocal8Bit(argv[3]));
-    fakes.services.paths.programFolder = QString::fromLocal8Bit(argv[1]);
+    // The folder of the question table both copies play on.
+    fakes.services.paths.dataFolder = QString::fromLocal8Bit(argv[1]);
     fakes.services.paths.settingsFile = QString::fromLocal8Bit(argv[2]);
     SettingsStore settings(fakes.services.paths.settingsFile);
     MainWindow window(fakes.services, settings);

@@ -53,11 +53,11 @@ struct ShownQuestion {
 // One copy of the game, driven a round at a time.
 class Player {
 public:
-    Player(const QString& programFolder, const QString& home)
+    Player(const QString& dataFolder, const QString& home)
     {
         QDir().mkpath(home);
         m_process.setProgram(QStringLiteral(ZAMBREL_QUESTION_PLAYER));
-        m_process.setArguments({programFolder, home + QStringLiteral("/Zambrel.ini"), home});
+        m_process.setArguments({dataFolder, home + QStringLiteral("/Zambrel.ini"), home});
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process.start();
     }
