@@ -14,6 +14,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick openbox
   python3 python3-dbf python3-dbfread
   xdg-utils
+  chromium x11-xkb-utils
 )
 
 missing=()
