@@ -43,8 +43,14 @@ class Game(GameRun):
         """'Нет' to the question to play again."""
         self.answer_box(QUESTION_TITLE, ("Tab", "Return"))
 
+    def stop_shower(self):
+        """Waits for the banknote shower and ends it with a key."""
+        money = self.window(MONEY_TITLE)
+        self.player.key("shift")
+        self.gone(money)
+
     def end_shower(self):
-        """A key ends the banknote shower at once."""
+        """A key ends the banknote shower at once, if one is on."""
         money = next((w for w in self.other_windows() if w.name == MONEY_TITLE), None)
         if money is not None:
             self.player.key("shift")
@@ -87,23 +93,25 @@ class Game(GameRun):
 
         def shown():
             self.end_shower()
-            rows = [q for q in self.files.table_now() if q.level == level]
-            if len(rows) != 1:
-                raise GameError(f"the test table should hold one question of level {level}: {rows}")
-            now = rows[0]
+            now = self._table_question(level)
             if now.same_as(before):
                 return None
             if now.right_answer != before.right_answer:
                 return None  # caught mid-write; read again
             return now
-        now = self.wait(f"question {level} on show", shown)
-        self._known[level] = now
+        self._known[level] = self.wait(f"question {level} on show", shown)
         self.focus_main()
         return before
 
-    def known_question(self, level):
-        """The question of a level as the game last left it in the table."""
-        return self._known[level]
+    def question_unshown(self, level):
+        """The question of a level not shown since the table was last read."""
+        return self._table_question(level).same_as(self._known[level])
+
+    def _table_question(self, level):
+        rows = [q for q in self.files.table_now() if q.level == level]
+        if len(rows) != 1:
+            raise GameError(f"the test table should hold one question of level {level}: {rows}")
+        return rows[0]
 
     def answer(self, letter, by="key"):
         """Answers the question on show and returns once the game took the

@@ -19,13 +19,13 @@ QUIET_COUNTERS = {"Реклама": 0, "Ответ": 0}
 
 
 class GameTestCase(unittest.TestCase):
-    def start_game(self, settings=None, questions=None):
+    def start_game(self, settings=None):
         """The game started in an installation of this test, with the
         settings given (by default the quiet counters) and the suite's
         question table."""
         tag = re.sub(r"\W+", "-", self._testMethodName.removeprefix("test_"))
         root = os.path.join(output, tag)
-        installation = Installation(build, root, questions or known_questions())
+        installation = Installation(build, root, known_questions())
         installation.seed_settings(QUIET_COUNTERS if settings is None else settings)
         game = Game(desktop, installation, output, tag)
         self.addCleanup(game.stop)

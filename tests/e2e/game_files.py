@@ -122,7 +122,6 @@ class Installation:
         self.home = os.path.join(root, "home")
         self.config = os.path.join(root, "config")
         self.tool = QuestionTool(build)
-        self.questions = questions
         for folder in (self.folder, self.started_from, self.home, self.config):
             os.makedirs(folder)
         self._link_or_copy("zambrel")

@@ -109,7 +109,12 @@ class GameRun:
     def exit(self):
         """A click on the status bar, the game's exit."""
         self.player.click(self.main.x + self.main.width // 2, self.main.y + self.main.height - 8)
-        wait_until("the game to end after a click on its exit", lambda: self.process.poll() is not None, 20)
+        try:
+            wait_until("the game to end after a click on its exit", lambda: self.process.poll() is not None, 20)
+        except WaitTimeout as failure:
+            raise GameError(f"{failure}; windows: {self._windows_or_none()}; "
+                            f"screenshot {self.screenshot('exit')}") from None
+        self.note("the game ended after a click on its exit")
         if self.process.returncode != 0:
             raise GameError(f"the game ended with exit code {self.process.returncode}")
 

@@ -7,6 +7,7 @@ happened. Usage: run_suite.py --build BUILD_FOLDER --output FOLDER
 import argparse
 import os
 import shutil
+import signal
 import sys
 import time
 import unittest
@@ -37,6 +38,10 @@ def main():
     loader.testNamePatterns = [f"*{p}*" for p in args.patterns] or None
     suite = (loader.loadTestsFromNames(args.names) if args.names
              else loader.discover(HERE, pattern="test_*.py", top_level_dir=HERE))
+    # Ended from outside (a test driver's timeout), the suite stops as on
+    # Ctrl+C: the runner gives up and the screen is stopped on the way out,
+    # which ends any game still on it.
+    signal.signal(signal.SIGTERM, signal.default_int_handler)
     started = time.monotonic()
     with VirtualDesktop(800, 600, log_folder=output) as desktop:
         game_case.desktop = desktop

@@ -1,15 +1,17 @@
 """The ways to answer: the number keys (used all through the suite), a
-click on an answer button, and the letter keys as a player with a Russian
-keyboard layout presses them."""
+click on an answer button, and the letter keys (and P, the pause) as a
+player with a Russian keyboard layout presses them."""
 
 import unittest
 
 from game_case import GameTestCase
 from game_files import LETTERS
+from game_run import INFO_TITLE
 
 PLAYER = "Анна Орлова"
-# The keys A, B, C and D of a Russian layout.
+# The keys A, B, C, D and P of a Russian layout.
 RUSSIAN_LETTER_KEYS = dict(zip(LETTERS, ["Cyrillic_ef", "Cyrillic_i", "Cyrillic_es", "Cyrillic_ve"]))
+RUSSIAN_P_KEY = "Cyrillic_ze"
 
 
 class Answering(GameTestCase):
@@ -25,14 +27,13 @@ class Answering(GameTestCase):
         game.exit()
 
 
-
-class AnsweringByLetterInTheRussianLayout(GameTestCase):
-    # The game locks the Russian layout at a new game, where the letter
-    # keys give Ф, И, С and В. Known fault: each answer command carries both
-    # the Latin and the Cyrillic letter, and Qt's X11 keyboard matches the
-    # key to both, finds the shortcut ambiguous and runs neither (the same
-    # for the pause's P and З). Only the letter key is inside the expected
-    # failure: the game and its question are set up before.
+class LetterKeysInTheRussianLayout(GameTestCase):
+    # The game locks the Russian layout at a new game, where the keys A, B,
+    # C, D and P give Ф, И, С, В and З. Known fault: each of these commands
+    # carries both the Latin and the Cyrillic letter, and Qt's X11 keyboard
+    # matches the key to both, finds the shortcut ambiguous and runs
+    # neither. Only the key itself is inside the expected failure: the game
+    # and its question are set up before.
     def setUp(self):
         self.game = self.start_game()
         self.question = self.game.new_game(name=PLAYER, gift=True, city="Пермь")
@@ -44,3 +45,8 @@ class AnsweringByLetterInTheRussianLayout(GameTestCase):
         game.player.key(RUSSIAN_LETTER_KEYS[question.letter_of(question.right_answer)])
         game.wait("the answer given by its letter taken",
                   lambda: game.files.setting_int("Реклама") != before, 5)
+
+    @unittest.expectedFailure
+    def test_the_p_key_pauses(self):
+        self.game.player.key(RUSSIAN_P_KEY)
+        self.game.window(INFO_TITLE, 5)

@@ -23,8 +23,7 @@ class PauseAfterTheAnswer(GameTestCase):
         game.wait("the game minimised for the pause", lambda: not game.main_on_show())
         following = question.level + 1
         game.holds(f"question {following} held back by the pause",
-                   lambda: not game.main_on_show() and game.files.table_now()[following - 1].same_as(
-                       game.known_question(following)), 1)
+                   lambda: not game.main_on_show() and game.question_unshown(following), 1)
         game.restore()
         self.toggle_pause(resume_by)
         return game.wait_question(following)

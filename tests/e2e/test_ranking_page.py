@@ -4,9 +4,8 @@ browser, lists the players of the games just played with their money."""
 
 import html.parser
 import os
+import pathlib
 import subprocess
-import urllib.parse
-import urllib.request
 
 from game_case import GameTestCase
 
@@ -36,11 +35,11 @@ class PageRows(html.parser.HTMLParser):
             self._cell += data
 
 
-def browser_rows(url, profile):
+def browser_rows(url, home):
     """The page's rows as headless Chromium builds its document."""
     done = subprocess.run(["chromium", "--headless", "--no-sandbox", "--disable-gpu",
-                           f"--user-data-dir={profile}", "--dump-dom", url],
-                          capture_output=True, timeout=90)
+                           f"--user-data-dir={os.path.join(home, 'chromium')}", "--dump-dom", url],
+                          env=dict(os.environ, HOME=home), capture_output=True, timeout=90)
     if done.returncode != 0:
         raise AssertionError(f"chromium failed: {done.stderr.decode(errors='replace')[-800:]}")
     rows = PageRows()
@@ -67,9 +66,10 @@ class RankingPage(GameTestCase):
 
         game.click_speed_button("ranking")
         opened = game.wait("the desktop asked to open the page", lambda: open(game.opened_log).read().split())
-        page = os.path.join(game.files.started_from, "lider.html")
-        self.assertEqual(opened, [urllib.parse.urljoin("file:", urllib.request.pathname2url(page))])
-        rows = browser_rows(opened[0], os.path.join(game.files.root, "browser"))
-        self.assertEqual([row[:3] for row in rows], [["300", FIRST, "300"], ["90", SECOND, "90"]])
-        self.assertEqual({row[4] for row in rows}, {CITY})
+        page = pathlib.Path(game.files.started_from, "lider.html")
+        self.assertEqual(opened, [page.as_uri()])
+        rows = browser_rows(opened[0], game.files.home)
+        # Score (money a game), name, money, the time of the last right answer, city.
+        self.assertEqual(rows, [["300", FIRST, "300", game.files.player(FIRST).last_right_answer, CITY],
+                                ["90", SECOND, "90", game.files.player(SECOND).last_right_answer, CITY]])
         game.exit()
