@@ -51,8 +51,11 @@ class Lifelines(GameTestCase):
         right = question.letter_of(question.right_answer)
         self.assertEqual(self.captions_shown(), set(LETTERS))
         game.player.key("F5")
-        left = game.wait("two answers taken away", lambda: (
-            lambda shown: shown if len(shown) == 2 else None)(self.captions_shown()))
+
+        def two_left():
+            shown = self.captions_shown()
+            return shown if len(shown) == 2 else None
+        left = game.wait("two answers taken away", two_left)
         self.assertIn(right, left)
         game.player.key("F5")  # spent: nothing more goes
         game.no_window_within(1)
