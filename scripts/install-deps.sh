@@ -15,6 +15,7 @@ packages=(
   python3 python3-dbf python3-dbfread
   xdg-utils
   appstream desktop-file-utils lintian dpkg-dev file man-db
+  chromium x11-xkb-utils
 )
 
 missing=()
