@@ -40,18 +40,7 @@ void expectSameWrite(const QByteArray& content, const QByteArray& section,
 // and blank lines; lines before the first header; CR, LF and CR LF mixed;
 // Cyrillic names.
 const QList<QByteArray> TrickyFiles{
-    cp("k=orphan\r\n; note\r\n"
-       "[Вася]\r\nИгра=1\r\nигра=dup\r\nfree text\r\n\r\n;c=1\r\n"
-       "  [Петя]\nИгра=2\n Место = ' Тула '\n"
-       "[ВАСЯ]\rИгра=3\r"
-       "[Маша]  \r\nИгра=\"4\"\r\nМесто=\"\r\n"
-       "[Оля] team\r\nИгра=5\r\n"
-       "[]\r\nИгра=6\r\n"
-       "[\r\nИгра=7\r\n"
-       "[a]b]\r\nИгра=8\r\n"
-       "[ петя ]\r\nИгра=9\r\n;c\r\n"
-       "\t[ЁЖИК]\t\r\nИгра= 10 =11\r\nМесто\r\n"
-       "[Вася]\r\nИгра=12"),
+    trickyIniFile(),
     cp("[Вася]\r\nИгра=1\r\n\r\n; the end\r\n\r\n"),
     cp("[Вася]\nИгра=1\nDT=2"),
     cp("[Вася]\rDT = 'old' \r[Петя]"),

@@ -9,6 +9,26 @@
 #include <QRandomGenerator>
 #include <QStringList>
 
+// A file of every oddity at once: keys before any section, duplicates in
+// other case, headers indented, cut short or followed by text, quotes,
+// comments and all three line breaks.
+inline QByteArray trickyIniFile()
+{
+    return cp1251::encode(QStringLiteral(
+    "k=orphan\r\n; note\r\n"
+    "[Вася]\r\nИгра=1\r\nигра=dup\r\nfree text\r\n\r\n;c=1\r\n"
+    "  [Петя]\nИгра=2\n Место = ' Тула '\n"
+    "[ВАСЯ]\rИгра=3\r"
+    "[Маша]  \r\nИгра=\"4\"\r\nМесто=\"\r\n"
+    "[Оля] team\r\nИгра=5\r\n"
+    "[]\r\nИгра=6\r\n"
+    "[\r\nИгра=7\r\n"
+    "[a]b]\r\nИгра=8\r\n"
+    "[ петя ]\r\nИгра=9\r\n;c\r\n"
+    "\t[ЁЖИК]\t\r\nИгра= 10 =11\r\nМесто\r\n"
+    "[Вася]\r\nИгра=12"));
+}
+
 // Random INI files of odd headers, duplicates, quotes, comments, text lines
 // and mixed line breaks, with names, keys and values to look up or write,
 // the same for every run of a seed.
